@@ -1,0 +1,29 @@
+#pragma once
+
+#include "knowledge/Topic.h"
+
+#include <span>
+#include <string_view>
+
+namespace modLearnAstrology {
+
+// One glyph picture of an image list: where it is embedded and its size in pixels
+// (each also has a twin of double size for high-DPI screens, "name@2x.png").
+struct Picture {
+    std::string_view resource;
+    int width;
+    int height;
+};
+
+// The two image lists, in record order of their tables. Positions count from 1.
+std::span<const Picture> imgSign() noexcept;
+std::span<const Picture> imgPlanet() noexcept;
+
+// Entry `position` (from 1) of an image list, or nullptr outside the list.
+const Picture* ImageAt(std::span<const Picture> list, int position) noexcept;
+
+// The glyph of a sign or planet record; houses have none, and neither has an index
+// outside the table (nullptr).
+const Picture* PictureFor(Topic topic, int recordIndex) noexcept;
+
+} // namespace modLearnAstrology

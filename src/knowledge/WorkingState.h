@@ -1,0 +1,38 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace modLearnAstrology {
+
+// What the main window remembers about the current learn walk or test. Learn mode
+// and test mode both read and write it; Back To Main clears the working copies.
+struct WorkingState {
+    int TopicIndex = 0;     // selected index of the topic list at Next
+    int AttributeIndex = 0; // selected index of the attribute list at Next
+    std::string TopicCaption;
+    std::string AttributeCaption;
+    int CurrentIndex = 0; // record on show (learn) or current question (test)
+
+    // Working copies of the topic's name column and of the chosen attribute's column,
+    // each with one spare empty entry after the last record.
+    std::vector<std::string> RecordNames;
+    std::vector<std::string> RecordValues;
+
+    // The test's own arrays, one slot per question plus a spare one.
+    std::vector<int> QuestionOrder;
+    std::vector<std::string> CorrectAnswers;
+    std::vector<std::string> UserAnswers;
+
+    // Back To Main: the counter goes to 0 and the copies are erased; the choices stay.
+    void resetWalk() {
+        CurrentIndex = 0;
+        RecordValues.clear();
+        RecordNames.clear();
+        QuestionOrder.clear();
+        CorrectAnswers.clear();
+        UserAnswers.clear();
+    }
+};
+
+} // namespace modLearnAstrology

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string>
+
+namespace orbelle::platform {
+
+enum class MessageIcon { Information };
+enum class MessageButtons { Ok, YesNo };
+enum class MessageAnswer { Ok, Yes, No };
+
+// A modal message box: it returns when the user has answered.
+class MessageBox {
+public:
+    virtual ~MessageBox() = default;
+    virtual MessageAnswer show(const std::string& text, MessageIcon icon, MessageButtons buttons,
+                               const std::string& caption) = 0;
+};
+
+} // namespace orbelle::platform

@@ -1,0 +1,14 @@
+#pragma once
+
+namespace orbelle::platform {
+
+// The rule that one user runs one copy of the program at a time.
+class SingleInstance {
+public:
+    virtual ~SingleInstance() = default;
+    // True when another running copy already holds the claim. A copy that gets the
+    // claim keeps it until it ends.
+    virtual bool anotherIsRunning() = 0;
+};
+
+} // namespace orbelle::platform

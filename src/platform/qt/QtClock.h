@@ -1,0 +1,13 @@
+#pragma once
+
+#include "platform/Clock.h"
+
+namespace orbelle::platform {
+
+class QtClock final : public Clock {
+public:
+    std::chrono::year_month_day today() override;
+    std::uint32_t seedValue() override;
+};
+
+} // namespace orbelle::platform

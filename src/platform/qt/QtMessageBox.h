@@ -1,0 +1,15 @@
+#pragma once
+
+#include "platform/MessageBox.h"
+
+class QWidget;
+
+namespace orbelle::platform {
+
+class QtMessageBox final : public MessageBox {
+public:
+    MessageAnswer show(const std::string& text, MessageIcon icon, MessageButtons buttons,
+                       const std::string& caption) override;
+};
+
+} // namespace orbelle::platform

@@ -1,0 +1,58 @@
+#include "platform/qt/QtSettingsStore.h"
+
+#include <QFileInfo>
+#include <QSettings>
+#include <QStandardPaths>
+
+#include <utility>
+
+namespace orbelle::platform {
+
+QtSettingsStore::QtSettingsStore(QString folder)
+    : m_folder(std::move(folder)) {}
+
+QString QtSettingsStore::defaultFolder() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+}
+
+QString QtSettingsStore::filePath(const std::string& application) const {
+    const QString name = QString::fromStdString(application);
+    return m_folder + QLatin1Char('/') + name + QLatin1Char('/') + name + QLatin1String(".conf");
+}
+
+std::string QtSettingsStore::read(const std::string& application, const std::string& section, const std::string& key,
+                                  const std::string& fallback) {
+    try {
+        const QString path = filePath(application);
+        if (!QFileInfo(path).isFile())
+            return fallback;
+        QSettings settings(path, QSettings::IniFormat);
+        if (settings.status() != QSettings::NoError)
+            return fallback;
+        const QString fullKey = QString::fromStdString(section) + QLatin1Char('/') + QString::fromStdString(key);
+        const QVariant value = settings.value(fullKey);
+        if (!value.isValid() || !value.canConvert<QString>())
+            return fallback;
+        return value.toString().toStdString();
+    } catch (...) {
+        return fallback;
+    }
+}
+
+bool QtSettingsStore::write(const std::string& application, const std::string& section, const std::string& key,
+                            const std::string& value) {
+    try {
+        const QString path = filePath(application);
+        if (QFileInfo(path).isDir())
+            return false;
+        QSettings settings(path, QSettings::IniFormat);
+        const QString fullKey = QString::fromStdString(section) + QLatin1Char('/') + QString::fromStdString(key);
+        settings.setValue(fullKey, QString::fromStdString(value));
+        settings.sync();
+        return settings.status() == QSettings::NoError;
+    } catch (...) {
+        return false;
+    }
+}
+
+} // namespace orbelle::platform

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "platform/Shell.h"
+
+namespace orbelle::platform {
+
+class QtShell final : public Shell {
+public:
+    void open(const std::string& address) noexcept override;
+};
+
+} // namespace orbelle::platform

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "platform/SingleInstance.h"
+
+#include <QLockFile>
+#include <QString>
+
+namespace orbelle::platform {
+
+// A lock file in the user's runtime folder. QLockFile records the holder's process id,
+// so the lock of a copy that crashed or was killed is taken over by the next start.
+class QtSingleInstance final : public SingleInstance {
+public:
+    explicit QtSingleInstance(const QString& lockFilePath);
+    bool anotherIsRunning() override;
+
+    // <runtime folder>/<application>.lock for the current user.
+    static QString defaultLockFilePath(const QString& application);
+
+private:
+    QLockFile m_lock;
+};
+
+} // namespace orbelle::platform

@@ -1,0 +1,123 @@
+// The prose paragraphs: size, shape and the joins made at fill time.
+
+#include "knowledge/Prose.h"
+#include "knowledge/Tables.h"
+
+#include <QRegularExpression>
+#include <QTest>
+
+using namespace modLearnAstrology;
+
+namespace {
+
+int wordCount(const std::string& text) {
+    return int(QString::fromStdString(text).split(QRegularExpression("\\s+"), Qt::SkipEmptyParts).size());
+}
+
+int countOf(const std::string& text, const std::string& what) {
+    int found = 0;
+    for (std::size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + what.size()))
+        ++found;
+    return found;
+}
+
+} // namespace
+
+class TestProse : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void paragraph_data();
+    void paragraph();
+    void leoJoinsMainPartAndTailWithOneSpace();
+    void houseParagraphsHoldOneAccentAndOneQuotation();
+};
+
+void TestProse::initTestCase() {
+    FillSignTable();
+    FillPlanetTable();
+    FillHouseTable();
+}
+
+void TestProse::paragraph_data() {
+    QTest::addColumn<int>("topic");
+    QTest::addColumn<int>("attribute");
+    QTest::addColumn<int>("record");
+    QTest::addColumn<int>("aboutWords");
+    QTest::addColumn<bool>("secondPerson"); // every paragraph addresses the reader
+
+    const char* signs[] = {"Aries", "Taurus",  "Gemini",      "Cancer",    "Leo",      "Virgo",
+                           "Libra", "Scorpio", "Sagittarius", "Capricorn", "Aquarius", "Pisces"};
+    const int signPositive[] = {129, 130, 126, 149, 173, 83, 125, 128, 147, 132, 131, 120};
+    const int signNegative[] = {105, 72, 88, 106, 116, 59, 66, 91, 71, 98, 117, 67};
+    for (int i = 0; i < 12; ++i) {
+        QTest::addRow("%s positive", signs[i]) << int(Topic::Signs) << 5 << i << signPositive[i] << true;
+        QTest::addRow("%s negative", signs[i]) << int(Topic::Signs) << 6 << i << signNegative[i] << true;
+    }
+
+    const char* planets[] = {"Sun",  "Moon",   "Jupiter", "Mercury", "Venus",
+                             "Mars", "Saturn", "Uranus",  "Neptune", "Pluto"};
+    const int planetPositive[] = {81, 100, 81, 94, 95, 59, 68, 33, 41, 36};
+    const int planetNegative[] = {50, 55, 33, 30, 37, 66, 86, 29, 33, 28};
+    for (int i = 0; i < 10; ++i) {
+        const bool addressesReader = i >= 7; // Uranus, Neptune and Pluto speak to the reader
+        QTest::addRow("%s positive", planets[i])
+            << int(Topic::Planets) << 3 << i << planetPositive[i] << addressesReader;
+        QTest::addRow("%s negative", planets[i])
+            << int(Topic::Planets) << 4 << i << planetNegative[i] << addressesReader;
+    }
+
+    const int house[] = {111, 112, 110, 115, 114, 118, 116, 101, 104, 99, 103, 90};
+    for (int i = 0; i < 12; ++i)
+        QTest::addRow("house %d", i + 1) << int(Topic::Houses) << 3 << i << house[i] << false;
+}
+
+void TestProse::paragraph() {
+    QFETCH(int, topic);
+    QFETCH(int, attribute);
+    QFETCH(int, record);
+    QFETCH(int, aboutWords);
+    QFETCH(bool, secondPerson);
+
+    const std::string& text = ColumnFor(Topic(topic), attribute).at(std::size_t(record));
+    const int words = wordCount(text);
+    QVERIFY2(words >= aboutWords * 9 / 10 && words <= aboutWords * 11 / 10,
+             qPrintable(QString("%1 words, about %2 expected").arg(words).arg(aboutWords)));
+    QVERIFY2(text.find_first_of("\r\n\t") == std::string::npos, "one paragraph, no line break");
+    QVERIFY2(text.find("  ") == std::string::npos, "single spaces between words");
+    QVERIFY(text.front() != ' ' && text.back() != ' ');
+    QVERIFY2(text.back() == '.' || text.back() == '!' || text.back() == '"', "ends as a sentence");
+    if (secondPerson)
+        QVERIFY2(QString::fromStdString(text).contains(QRegularExpression("\\b[Yy]our?\\b")), "speaks to the reader");
+}
+
+void TestProse::leoJoinsMainPartAndTailWithOneSpace() {
+    const std::string_view main = prose::SignPositiveTraits[4];
+    const std::string_view tail = prose::LeoPositiveTraitsTail;
+    QVERIFY(main.ends_with(". "));
+    QVERIFY(!main.ends_with(".  "));
+    QVERIFY(!tail.starts_with(' '));
+    const int tailWords = wordCount(std::string(tail));
+    QVERIFY(tailWords >= 10 && tailWords <= 14);
+    QVERIFY(countOf(std::string(tail), ".") == 3);
+
+    const std::string& joined = ColumnFor(Topic::Signs, 5).at(4);
+    QCOMPARE(joined, std::string(main) + std::string(tail));
+    QVERIFY2(joined.size() >= 900 && joined.size() <= 1100, "about a thousand characters");
+}
+
+void TestProse::houseParagraphsHoldOneAccentAndOneQuotation() {
+    int withAccent = 0;
+    int withQuotes = 0;
+    for (const std::string& text : ColumnFor(Topic::Houses, 3)) {
+        withAccent += countOf(text, "\xC3\xA9") > 0 ? 1 : 0;
+        withQuotes += countOf(text, "\"") > 0 ? 1 : 0;
+        QCOMPARE(countOf(text, "\"") % 2, 0);
+    }
+    QCOMPARE(withAccent, 1);
+    QCOMPARE(withQuotes, 1);
+}
+
+QTEST_APPLESS_MAIN(TestProse)
+#include "tst_prose.moc"
