@@ -12,8 +12,10 @@ namespace orbelle::platform {
 // here rather than by a standard distribution, whose output differs between libraries.
 class Mt19937Random final : public RandomSource {
 public:
-    explicit Mt19937Random(std::uint32_t seed)
-        : m_engine(seed) {}
+    explicit Mt19937Random(std::uint32_t seedValue = std::mt19937::default_seed)
+        : m_engine(seedValue) {}
+
+    void seed(std::uint32_t value) override { m_engine.seed(value); }
 
     float nextSingle() override {
         constexpr float scale = 1.0f / 16777216.0f; // 2^-24

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cmath>
+#include <cstdint>
 
 namespace orbelle::platform {
 
@@ -9,6 +10,8 @@ namespace orbelle::platform {
 class RandomSource {
 public:
     virtual ~RandomSource() = default;
+    // Starts the sequence afresh from a seed; the program does this once, at start-up.
+    virtual void seed(std::uint32_t value) = 0;
     virtual float nextSingle() = 0;
 };
 

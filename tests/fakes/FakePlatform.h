@@ -115,6 +115,9 @@ public:
     ScriptedRandom(std::initializer_list<float> draws)
         : m_draws(draws) {}
 
+    std::vector<std::uint32_t> seeds; // every seeding, in order
+
+    void seed(std::uint32_t value) override { seeds.push_back(value); }
     void push(float u) { m_draws.push_back(u); }
     int drawsTaken() const { return m_taken; }
     bool exhausted() const { return m_draws.empty(); }

@@ -1,0 +1,27 @@
+#include "app/AccessKeyText.h"
+
+namespace orbelle::app {
+
+QString accessKeyDisplayText(const QString& caption) {
+    QString shown;
+    shown.reserve(caption.size());
+    for (qsizetype i = 0; i < caption.size(); ++i) {
+        const QChar c = caption.at(i);
+        if (c == QLatin1Char('&') && i + 1 < caption.size()) {
+            // The marker itself is never shown; the character after it always is.
+            ++i;
+            shown.append(caption.at(i));
+            continue;
+        }
+        shown.append(c);
+    }
+    return shown;
+}
+
+QString labelText(const std::string& stored) {
+    QString text = QString::fromStdString(stored);
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    return accessKeyDisplayText(text);
+}
+
+} // namespace orbelle::app

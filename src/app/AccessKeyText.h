@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+#include <string>
+
+namespace orbelle::app {
+
+// Labels read "&" as the marker of an access key, as menus and buttons do: "&&" shows
+// as one "&" and a single "&" before a character only marks it. What a label shows
+// (and so what a screen reader says) is this text.
+QString accessKeyDisplayText(const QString& caption);
+
+// What a label shows for a stored text: access-key markers resolved, and the stored
+// CR LF line breaks turned into the line feeds Qt's labels break at.
+QString labelText(const std::string& stored);
+
+} // namespace orbelle::app

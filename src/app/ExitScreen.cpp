@@ -1,0 +1,78 @@
+#include "app/ExitScreen.h"
+
+#include "app/Guarded.h"
+#include "app/LinkLabel.h"
+#include "app/Look.h"
+#include "app/Services.h"
+#include "app/modHelp.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+namespace orbelle::app {
+
+using namespace look;
+
+ExitScreen::ExitScreen(Services& services, QWidget* parent)
+    : QWidget(parent, Qt::Window)
+    , m_services(services) {
+    setObjectName(QStringLiteral("frmExit"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QString::fromLatin1(ProgramTitle));
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setFont(verdana(8.25));
+    setBackground(this, Green);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(16, 16, 16, 16);
+    layout->setSpacing(10);
+
+    auto* thanks = new QLabel(tr("Thank you for learning with Orbelle."), this);
+    thanks->setFont(verdana(9, true));
+    setTextColor(thanks, Gold);
+    layout->addWidget(thanks);
+
+    auto* more = new QLabel(tr("We also make small, friendly programs for learning, for the home and for the office. "
+                               "Our forum is open to every user: ask questions, share what you know and tell a friend "
+                               "about us."),
+                            this);
+    more->setWordWrap(true);
+    setTextColor(more, White);
+    layout->addWidget(more);
+
+    lblHomePage = new LinkLabel(tr("Visit our web site"), this);
+    lblHomePage->setObjectName(QStringLiteral("lblHomePage"));
+    QFont linkFont = verdana(8.25, true);
+    linkFont.setUnderline(true);
+    lblHomePage->setFont(linkFont);
+    setTextColor(lblHomePage, PaleYellow);
+    layout->addWidget(lblHomePage, 0, Qt::AlignLeft);
+
+    cmdExit = new QPushButton(tr("E&xit"), this);
+    cmdExit->setObjectName(QStringLiteral("cmdExit"));
+    cmdExit->setDefault(true);
+    layout->addWidget(cmdExit, 0, Qt::AlignRight);
+
+    connect(lblHomePage, &LinkLabel::activated, this,
+            [this] { guarded("OpenWebPage", [&] { modHelp::OpenWebPage(m_services, "home-page"); }); });
+    connect(cmdExit, &QPushButton::clicked, this, &QWidget::close);
+
+    setFixedWidth(px(5400));
+    adjustSize();
+    setFixedSize(size());
+    if (const QScreen* screen = this->screen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+void ExitScreen::closeEvent(QCloseEvent* event) {
+    event->accept();
+    guarded("CloseAllAndEnd", [&] {
+        if (m_services.endProgram)
+            m_services.endProgram();
+    });
+}
+
+} // namespace orbelle::app

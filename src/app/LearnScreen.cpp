@@ -1,0 +1,98 @@
+#include "app/LearnScreen.h"
+
+#include "app/AccessKeyText.h"
+#include "app/Look.h"
+#include "app/PictureBox.h"
+#include "knowledge/Pictures.h"
+#include "learn/LearnBrowser.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollArea>
+
+namespace orbelle::app {
+
+using namespace look;
+
+namespace {
+
+QLabel* makeCaption(QWidget* parent, int index, const QColor& color, qreal points, bool bold) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(QStringLiteral("lblLabel_%1").arg(index));
+    label->setTextFormat(Qt::PlainText);
+    label->setFont(verdana(points, bold));
+    setTextColor(label, color);
+    return label;
+}
+
+// Captions size themselves to their text from their top-left corner.
+void setCaption(QLabel* label, const std::string& caption) {
+    label->setText(labelText(caption));
+    label->adjustSize();
+}
+
+} // namespace
+
+LearnScreen::LearnScreen(QWidget* parent)
+    : QWidget(parent) {
+    setObjectName(QStringLiteral("Frame2"));
+
+    picAstro = new PictureBox(this);
+    picAstro->setObjectName(QStringLiteral("picAstro"));
+    place(picAstro, 120, 120, 600, 540);
+
+    lblLabel[0] = makeCaption(this, 0, Yellow, 9, true);
+    place(lblLabel[0], 960, 120, 750, 210);
+    lblLabel[1] = makeCaption(this, 1, BrightGreen, 9, true);
+    place(lblLabel[1], 2880, 120, 1335, 210);
+    lblLabel[2] = makeCaption(this, 2, White, 8.25, true);
+    place(lblLabel[2], 960, 585, 510, 195);
+
+    // The value keeps its fixed box; a paragraph longer than the box scrolls inside it
+    // instead of being cut off.
+    valueBox = new QScrollArea(this);
+    valueBox->setObjectName(QStringLiteral("valueBox"));
+    valueBox->setFrameShape(QFrame::NoFrame);
+    valueBox->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    valueBox->setWidgetResizable(true);
+    // Focusable, so that the keyboard can scroll a long paragraph.
+    valueBox->setFocusPolicy(Qt::StrongFocus);
+    valueBox->setAccessibleName(tr("Value"));
+    setBackground(valueBox, DarkGreen);
+    setBackground(valueBox->viewport(), DarkGreen);
+    place(valueBox, 960, 825, 7095, 2535);
+    lblLabel[3] = makeCaption(this, 3, White, 8.25, false);
+    lblLabel[3]->setWordWrap(true);
+    lblLabel[3]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setBackground(lblLabel[3], DarkGreen);
+    valueBox->setWidget(lblLabel[3]);
+
+    cmdBackToMain = new QPushButton(tr("&Back To Main"), this);
+    cmdBackToMain->setObjectName(QStringLiteral("cmdBackToMain_0"));
+    place(cmdBackToMain, 240, 3480, 1400, 400);
+    cmdBackDesc = new QPushButton(tr("Back"), this);
+    cmdBackDesc->setObjectName(QStringLiteral("cmdBackDesc"));
+    place(cmdBackDesc, 5880, 3480, 1000, 400);
+    cmdNextDesc = new QPushButton(tr("Next"), this);
+    cmdNextDesc->setObjectName(QStringLiteral("cmdNextDesc"));
+    place(cmdNextDesc, 6960, 3480, 1000, 400);
+
+    setTabOrder(valueBox, cmdBackToMain);
+    setTabOrder(cmdBackToMain, cmdBackDesc);
+    setTabOrder(cmdBackDesc, cmdNextDesc);
+}
+
+void LearnScreen::showRecord(const learn::RecordView& record) {
+    setCaption(lblLabel[0], record.topicCaption);
+    setCaption(lblLabel[1], record.attributeCaption);
+    lblLabel[3]->setText(labelText(record.value));
+    setCaption(lblLabel[2], record.title);
+    if (!record.picture) {
+        picAstro->hide();
+        return;
+    }
+    picAstro->show();
+    picAstro->setPicture(*record.picture, QString::fromStdString(record.pictureName));
+}
+
+} // namespace orbelle::app

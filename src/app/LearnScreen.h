@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QWidget>
+
+#include <array>
+
+class QLabel;
+class QPushButton;
+class QScrollArea;
+
+namespace orbelle::learn {
+struct RecordView;
+}
+
+namespace orbelle::app {
+
+class PictureBox;
+
+// Frame2: one record of the knowledge base at a time.
+class LearnScreen : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit LearnScreen(QWidget* parent = nullptr);
+
+    void showRecord(const learn::RecordView& record);
+
+    PictureBox* picAstro = nullptr;
+    std::array<QLabel*, 4> lblLabel{};
+    QScrollArea* valueBox = nullptr; // lets the longest paragraphs be read in full
+    QPushButton* cmdBackToMain = nullptr;
+    QPushButton* cmdBackDesc = nullptr;
+    QPushButton* cmdNextDesc = nullptr;
+};
+
+} // namespace orbelle::app

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QLabel>
+
+namespace orbelle::app {
+
+// A text that opens a web page: underlined, with a pointing hand under the mouse.
+// It takes keyboard focus and opens with Enter or Space too, so that it is not a
+// mouse-only control.
+class LinkLabel : public QLabel {
+    Q_OBJECT
+
+public:
+    explicit LinkLabel(const QString& caption, QWidget* parent = nullptr);
+
+signals:
+    void activated();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+};
+
+} // namespace orbelle::app

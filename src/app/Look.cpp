@@ -1,0 +1,47 @@
+#include "app/Look.h"
+
+#include <QWidget>
+
+namespace orbelle::app::look {
+
+QFont verdana(qreal points, bool bold) {
+    QFont font;
+    font.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")});
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+void setTextColor(QWidget* widget, const QColor& color) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, color);
+    palette.setColor(QPalette::Text, color);
+    palette.setColor(QPalette::ButtonText, color);
+    widget->setPalette(palette);
+}
+
+void setBackground(QWidget* widget, const QColor& color) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, color);
+    palette.setColor(QPalette::Base, color);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+void setOptionButtonLook(QWidget* option, const QColor& text, const QColor& background) {
+    // A button fills its background with the Button colour; the indicator stays light.
+    QPalette palette = option->palette();
+    palette.setColor(QPalette::WindowText, text);
+    palette.setColor(QPalette::ButtonText, text);
+    palette.setColor(QPalette::Window, background);
+    palette.setColor(QPalette::Button, background);
+    palette.setColor(QPalette::Base, White);
+    option->setPalette(palette);
+    option->setAutoFillBackground(true);
+}
+
+void place(QWidget* widget, int left, int top, int width, int height) {
+    widget->setGeometry(twips(left, top, width, height));
+}
+
+} // namespace orbelle::app::look

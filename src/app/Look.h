@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QRect>
+
+class QWidget;
+
+// The window's fixed layout is measured in twips (1/1440 inch); at 96 dpi fifteen of
+// them make a pixel. Sizes are rounded to the nearest pixel.
+namespace orbelle::app::look {
+
+constexpr int px(int twips) noexcept {
+    return (twips * 2 + 15) / 30;
+}
+
+constexpr QRect twips(int left, int top, int width, int height) noexcept {
+    return QRect(px(left), px(top), px(width), px(height));
+}
+
+// The program's type face: Verdana where the computer has it, else DejaVu Sans, which
+// every Debian desktop has and which is about as wide.
+QFont verdana(qreal points, bool bold = false);
+
+const QColor Green(0, 128, 0);          // the main window
+const QColor DarkGreen(0, 64, 0);       // the four screens
+const QColor Gold(255, 180, 4);         // welcome texts
+const QColor PaleYellow(255, 255, 192); // link labels of the main window
+const QColor Yellow(255, 255, 0);
+const QColor BrightGreen(0, 255, 0);
+const QColor White(255, 255, 255);
+const QColor Maroon(128, 0, 0);
+
+void setTextColor(QWidget* widget, const QColor& color);
+void setBackground(QWidget* widget, const QColor& color);
+void setOptionButtonLook(QWidget* option, const QColor& text, const QColor& background);
+
+// Places a widget at its layout rectangle (in twips) inside its parent.
+void place(QWidget* widget, int left, int top, int width, int height);
+
+} // namespace orbelle::app::look

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QLabel>
+
+namespace modLearnAstrology {
+struct Picture;
+}
+
+namespace orbelle::app {
+
+// Shows one glyph picture at its own size from the top-left corner, sharp on high-DPI
+// screens (the icon engine picks the "@2x" twin). Its accessible name says which glyph.
+class PictureBox : public QLabel {
+    Q_OBJECT
+
+public:
+    explicit PictureBox(QWidget* parent = nullptr);
+
+    void setPicture(const modLearnAstrology::Picture& picture, const QString& glyphOf);
+};
+
+} // namespace orbelle::app

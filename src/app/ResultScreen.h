@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QWidget>
+
+class QPushButton;
+class QTextEdit;
+
+namespace orbelle::test {
+struct ResultReport;
+}
+
+namespace orbelle::app {
+
+class CopyGuard;
+
+// Frame4: the result report of a finished test.
+class ResultScreen : public QWidget {
+    Q_OBJECT
+
+public:
+    ResultScreen(CopyGuard& copyGuard, QWidget* parent = nullptr);
+
+    // Replaces the whole text by the report, written piece by piece at the insertion
+    // point with bold as the emphasis and 12-point text throughout.
+    void writeReport(const test::ResultReport& report);
+
+    QTextEdit* RTB = nullptr;
+    QPushButton* cmdBackToMain = nullptr;
+};
+
+} // namespace orbelle::app

@@ -1,0 +1,141 @@
+#include "app/TestScreen.h"
+
+#include "app/AccessKeyText.h"
+#include "app/CopyGuard.h"
+#include "app/Look.h"
+#include "app/PictureBox.h"
+#include "test/QuestionGenerator.h"
+
+#include <QButtonGroup>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QShortcut>
+
+namespace orbelle::app {
+
+using namespace look;
+
+namespace {
+
+QLabel* makeCaption(QWidget* parent, int index, const QString& placeholder, const QColor& color, qreal points) {
+    auto* label = new QLabel(placeholder, parent);
+    label->setObjectName(QStringLiteral("lblTest_%1").arg(index));
+    label->setTextFormat(Qt::PlainText);
+    label->setFont(verdana(points, true));
+    setTextColor(label, color);
+    return label;
+}
+
+void setCaption(QLabel* label, const std::string& caption) {
+    label->setText(labelText(caption));
+    label->adjustSize();
+}
+
+} // namespace
+
+TestScreen::TestScreen(CopyGuard& copyGuard, QWidget* parent)
+    : QWidget(parent) {
+    setObjectName(QStringLiteral("Frame3"));
+
+    picTest = new PictureBox(this);
+    picTest->setObjectName(QStringLiteral("picTest"));
+    place(picTest, 120, 120, 600, 615);
+
+    // The captions grow with their text rather than cut it off.
+    lblTest[0] = makeCaption(this, 0, tr("Test Category"), Yellow, 9);
+    place(lblTest[0], 945, 120, 1380, 210);
+    lblTest[1] = makeCaption(this, 1, tr("Test Sub Category"), BrightGreen, 9);
+    place(lblTest[1], 3000, 120, 1815, 210);
+    lblTest[2] = makeCaption(this, 2, tr("Test Option"), QColor(128, 255, 255), 8.25);
+    place(lblTest[2], 945, 367, 1110, 195);
+    lblTest[3] =
+        makeCaption(this, 3, tr("Select one option from the given choices below."), QColor(255, 128, 255), 8.25);
+    place(lblTest[3], 945, 600, 4680, 195);
+    lblTest[3]->adjustSize();
+
+    m_choices = new QButtonGroup(this);
+    for (int k = 0; k < 5; ++k) {
+        // The button is too narrow for its caption, which holds the choice text: the
+        // text box beside it shows the text, and screen readers announce the caption.
+        auto* option = new QRadioButton(this);
+        option->setObjectName(QStringLiteral("optAnswer_Choice_%1").arg(k));
+        setOptionButtonLook(option, White, DarkGreen);
+        place(option, 120, 960 + 480 * k, 200, 200);
+        m_choices->addButton(option, k);
+        optAnswer_Choice[std::size_t(k)] = option;
+
+        auto* box = new QPlainTextEdit(this);
+        box->setObjectName(QStringLiteral("txtAnswer_Choice_%1").arg(k));
+        box->setReadOnly(true);
+        box->setTextInteractionFlags(Qt::NoTextInteraction);
+        box->setContextMenuPolicy(Qt::NoContextMenu);
+        box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        box->setFocusPolicy(Qt::NoFocus);
+        box->setAccessibleName(tr("Choice %1").arg(k + 1));
+        setTextColor(box, White);
+        setBackground(box, DarkGreen);
+        place(box, 360, 960 + 480 * k, 7695, 400);
+        copyGuard.watch(box);
+        box->viewport()->installEventFilter(this);
+        txtAnswer_Choice[std::size_t(k)] = box;
+    }
+    optAnswer_Choice[0]->setChecked(true);
+
+    cmdNextQuestion = new QPushButton(tr("Next Question"), this);
+    cmdNextQuestion->setObjectName(QStringLiteral("cmdNextQuestion"));
+    place(cmdNextQuestion, 6600, 3480, 1500, 400);
+
+    // Keys 1 to 5 pick a choice while a question is on screen; a shortcut of a screen
+    // that is not shown does not fire.
+    for (int k = 0; k < 5; ++k) {
+        auto* pick = new QShortcut(QKeySequence(Qt::Key_1 + k), this);
+        connect(pick, &QShortcut::activated, this, [this, k] { selectChoice(k); });
+    }
+}
+
+void TestScreen::showQuestion(const test::QuestionView& question) {
+    setCaption(lblTest[0], question.topicCaption);
+    setCaption(lblTest[1], question.attributeCaption);
+    setCaption(lblTest[2], question.title);
+    for (std::size_t k = 0; k < 5; ++k) {
+        const QString choice = QString::fromStdString(question.choices[k]);
+        optAnswer_Choice[k]->setText(choice);
+        QString shown = choice;
+        shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+        if (txtAnswer_Choice[k]->toPlainText() != shown)
+            txtAnswer_Choice[k]->setPlainText(shown);
+    }
+    if (!question.picture) {
+        picTest->hide();
+        return;
+    }
+    picTest->show();
+    picTest->setPicture(*question.picture, QString::fromStdString(question.recordName));
+}
+
+int TestScreen::selectedChoice() const {
+    return m_choices->checkedId();
+}
+
+void TestScreen::selectChoice(int index) {
+    if (index >= 0 && index < 5)
+        optAnswer_Choice[std::size_t(index)]->setChecked(true);
+}
+
+bool TestScreen::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonRelease) {
+        for (int k = 0; k < 5; ++k) {
+            if (watched == txtAnswer_Choice[std::size_t(k)]->viewport()) {
+                emit answerTextClicked(k);
+                break;
+            }
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+} // namespace orbelle::app

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QWidget>
+
+#include <array>
+
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+
+namespace orbelle::app {
+
+// Frame1: the mode option buttons, the learn and test lists and Next.
+class WelcomeScreen : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit WelcomeScreen(QWidget* parent = nullptr);
+
+    std::array<QLabel*, 3> Label1{};
+    std::array<QRadioButton*, 2> optOption{};
+    QComboBox* cboLearnOptionMain = nullptr;
+    QComboBox* cboLearnOptionSub = nullptr;
+    QComboBox* cboTestOptionMain = nullptr;
+    QComboBox* cboTestOptionSub = nullptr;
+    QPushButton* cmdNext = nullptr;
+};
+
+} // namespace orbelle::app

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+class QPushButton;
+
+namespace orbelle::app {
+
+struct Services;
+class LinkLabel;
+
+// The About box: modal over the main window, created when opened and discarded when
+// closed. Its texts never change.
+class frmAbout : public QDialog {
+    Q_OBJECT
+
+public:
+    frmAbout(Services& services, QWidget* parent = nullptr);
+
+    QLabel* Picture1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Label1 = nullptr;
+    LinkLabel* lblHomePage = nullptr;
+    QLabel* Label3 = nullptr;
+    LinkLabel* lblCobrand = nullptr;
+    QPushButton* cmdOK = nullptr;
+};
+
+} // namespace orbelle::app

@@ -1,0 +1,43 @@
+#include "app/CloseAllAndEnd.h"
+#include "app/Services.h"
+#include "app/Startup.h"
+#include "app/frmMain.h"
+#include "app/modHelp.h"
+#include "platform/Mt19937Random.h"
+#include "platform/qt/QtClipboard.h"
+#include "platform/qt/QtClock.h"
+#include "platform/qt/QtMessageBox.h"
+#include "platform/qt/QtSettingsStore.h"
+#include "platform/qt/QtShell.h"
+#include "platform/qt/QtSingleInstance.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QIcon>
+
+using namespace orbelle;
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    // The settings belong to the executable's base name ("Orbelle" as installed).
+    const QString name = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
+    QApplication::setApplicationName(name);
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/orbelle-64.png")));
+
+    platform::QtMessageBox messageBox;
+    platform::QtClipboard clipboard;
+    platform::QtShell shell;
+    platform::QtSettingsStore settings(platform::QtSettingsStore::defaultFolder());
+    platform::QtClock clock;
+    platform::Mt19937Random random;
+    app::Services services{
+        messageBox, clipboard, shell, settings, clock, random, name.toStdString(), [] { modHelp::CloseAllAndEnd(); }};
+
+    platform::QtSingleInstance singleInstance(platform::QtSingleInstance::defaultLockFilePath(name));
+    std::unique_ptr<app::frmMain> window = app::RunStartup(services, singleInstance);
+    if (!window)
+        return 0;
+    // Closing the main window unloads it; the exit screen it leaves behind ends the run.
+    window.release()->setAttribute(Qt::WA_DeleteOnClose);
+    return QApplication::exec();
+}

@@ -1,0 +1,52 @@
+#pragma once
+
+// A main window over scripted seams, as the GUI tests drive it.
+
+#include "app/Services.h"
+#include "app/frmMain.h"
+
+#include "fakes/FakePlatform.h"
+
+#include <QApplication>
+#include <QTest>
+
+#include <memory>
+
+namespace orbelle::fakes {
+
+struct AppFixture {
+    FakeMessageBox messageBox;
+    FakeClipboard clipboard;
+    FakeShell shell;
+    FakeSettingsStore settings;
+    FakeClock clock;
+    ScriptedRandom random;
+    int endRequests = 0;
+    app::Services services{messageBox, clipboard, shell, settings, clock, random, "Orbelle", [this] { ++endRequests; }};
+    std::unique_ptr<app::frmMain> window;
+
+    app::frmMain& open() {
+        window = std::make_unique<app::frmMain>(services);
+        window->show();
+        QApplication::setActiveWindow(window.get());
+        if (!QTest::qWaitForWindowExposed(window.get()))
+            qWarning("main window not exposed");
+        return *window;
+    }
+
+    // Closes every window the test left behind, so that no state leaks into the next.
+    void closeAll() {
+        // Closing the main window opens the exit screen, so close until nothing is left.
+        for (int round = 0; round < 3; ++round) {
+            for (QWidget* widget : QApplication::topLevelWidgets()) {
+                if (widget->isVisible())
+                    widget->close();
+            }
+            QApplication::processEvents();
+        }
+        window.reset();
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+};
+
+} // namespace orbelle::fakes
