@@ -49,7 +49,8 @@ bool QtSettingsStore::write(const std::string& application, const std::string& s
         const QString fullKey = QString::fromStdString(section) + QLatin1Char('/') + QString::fromStdString(key);
         settings.setValue(fullKey, QString::fromStdString(value));
         settings.sync();
-        return settings.status() == QSettings::NoError;
+        // A FormatError only says the old contents were junk; the new entry was written.
+        return settings.status() != QSettings::AccessError;
     } catch (...) {
         return false;
     }

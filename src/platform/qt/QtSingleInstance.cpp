@@ -13,11 +13,20 @@ QtSingleInstance::QtSingleInstance(const QString& lockFilePath)
 }
 
 bool QtSingleInstance::anotherIsRunning() {
-    if (m_lock.tryLock(0))
+    if (m_lock.isLocked() || m_lock.tryLock(0))
         return false;
     // Only a lock held by a live process means another copy; a folder we cannot write
     // to must not keep the user out of the program.
-    return m_lock.error() == QLockFile::LockFailedError;
+    if (m_lock.error() != QLockFile::LockFailedError)
+        return false;
+    // A lock file that names no holder (left empty by a copy that died while writing
+    // it) never counts as stale by itself, and would keep the user out until logout.
+    qint64 pid = 0;
+    QString hostname;
+    QString application;
+    if (!m_lock.getLockInfo(&pid, &hostname, &application) && m_lock.removeStaleLockFile() && m_lock.tryLock(0))
+        return false;
+    return true;
 }
 
 QString QtSingleInstance::defaultLockFilePath(const QString& application) {

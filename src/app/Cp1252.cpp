@@ -1,0 +1,125 @@
+#include "app/Cp1252.h"
+
+#include <array>
+#include <cstdint>
+
+namespace orbelle::app {
+
+namespace {
+
+// 0x80 to 0x9F, the only stretch where Windows-1252 differs from Latin-1.
+constexpr std::array<char32_t, 32> HighControls = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+};
+
+constexpr bool isContinuation(unsigned char byte) noexcept {
+    return (byte & 0xC0U) == 0x80U;
+}
+
+void appendUtf8(std::string& out, char32_t character) {
+    const auto c = static_cast<std::uint32_t>(character);
+    if (c < 0x80U) {
+        out.push_back(static_cast<char>(c));
+    } else if (c < 0x800U) {
+        out.push_back(static_cast<char>(0xC0U | (c >> 6U)));
+        out.push_back(static_cast<char>(0x80U | (c & 0x3FU)));
+    } else {
+        // Every character of the code page lies in the Basic Multilingual Plane.
+        out.push_back(static_cast<char>(0xE0U | (c >> 12U)));
+        out.push_back(static_cast<char>(0x80U | ((c >> 6U) & 0x3FU)));
+        out.push_back(static_cast<char>(0x80U | (c & 0x3FU)));
+    }
+}
+
+} // namespace
+
+char32_t Cp1252Character(unsigned char code) noexcept {
+    if (code >= 0x80 && code <= 0x9F)
+        return HighControls[code - 0x80U];
+    return code;
+}
+
+unsigned char Cp1252Code(char32_t character) noexcept {
+    const auto c = static_cast<std::uint32_t>(character);
+    if (c < 0x80U || (c >= 0xA0U && c <= 0xFFU))
+        return static_cast<unsigned char>(c);
+    for (unsigned index = 0; index < HighControls.size(); ++index) {
+        if (HighControls[index] == character)
+            return static_cast<unsigned char>(0x80U + index);
+    }
+    return Cp1252Unknown;
+}
+
+std::vector<unsigned char> Cp1252Codes(std::string_view utf8) {
+    std::vector<unsigned char> codes;
+    codes.reserve(utf8.size());
+    const std::size_t size = utf8.size();
+    std::size_t at = 0;
+    while (at < size) {
+        const auto lead = static_cast<unsigned char>(utf8[at]);
+        if (lead < 0x80U) {
+            codes.push_back(lead);
+            ++at;
+            continue;
+        }
+        std::size_t length = 0;
+        std::uint32_t value = 0;
+        // The allowed range of the second byte rules out overlong forms, surrogates and
+        // values beyond U+10FFFF before any further byte is looked at.
+        unsigned char low = 0x80;
+        unsigned char high = 0xBF;
+        if (lead >= 0xC2U && lead <= 0xDFU) {
+            length = 2;
+            value = lead & 0x1FU;
+        } else if (lead >= 0xE0U && lead <= 0xEFU) {
+            length = 3;
+            value = lead & 0x0FU;
+            if (lead == 0xE0U)
+                low = 0xA0;
+            else if (lead == 0xEDU)
+                high = 0x9F;
+        } else if (lead >= 0xF0U && lead <= 0xF4U) {
+            length = 4;
+            value = lead & 0x07U;
+            if (lead == 0xF0U)
+                low = 0x90;
+            else if (lead == 0xF4U)
+                high = 0x8F;
+        } else {
+            codes.push_back(Cp1252Unknown);
+            ++at;
+            continue;
+        }
+        std::size_t taken = 1;
+        bool complete = true;
+        while (taken < length) {
+            if (at + taken >= size) {
+                complete = false;
+                break;
+            }
+            const auto next = static_cast<unsigned char>(utf8[at + taken]);
+            const bool fits = taken == 1 ? (next >= low && next <= high) : isContinuation(next);
+            if (!fits) {
+                complete = false;
+                break;
+            }
+            value = (value << 6U) | (next & 0x3FU);
+            ++taken;
+        }
+        codes.push_back(complete ? Cp1252Code(static_cast<char32_t>(value)) : Cp1252Unknown);
+        at += taken;
+    }
+    return codes;
+}
+
+std::string Cp1252Text(const std::vector<unsigned char>& codes) {
+    std::string text;
+    text.reserve(codes.size());
+    for (const unsigned char code : codes)
+        appendUtf8(text, Cp1252Character(code));
+    return text;
+}
+
+} // namespace orbelle::app

@@ -1,0 +1,26 @@
+#include "test/Answering.h"
+
+#include <cstddef>
+
+namespace orbelle::test {
+
+using modLearnAstrology::WorkingState;
+
+int QuestionCount(const WorkingState& state) {
+    return state.QuestionOrder.empty() ? 0 : static_cast<int>(state.QuestionOrder.size()) - 1;
+}
+
+AfterAnswer AnswerQuestion(WorkingState& state, const std::optional<std::string>& selectedCaption) {
+    // Only a question of the running test takes an answer; the spare slot stays empty.
+    const int q = state.CurrentIndex;
+    if (selectedCaption && q >= 0 && q < QuestionCount(state) && q < static_cast<int>(state.UserAnswers.size()))
+        state.UserAnswers[static_cast<std::size_t>(q)] = *selectedCaption;
+
+    state.CurrentIndex += 1;
+    if (state.CurrentIndex < QuestionCount(state))
+        return AfterAnswer::NextQuestion;
+    state.CurrentIndex -= 1;
+    return AfterAnswer::Finished;
+}
+
+} // namespace orbelle::test

@@ -1,0 +1,63 @@
+#include "test/ResultReport.h"
+
+#include "test/Answering.h"
+
+#include <cstddef>
+
+namespace orbelle::test {
+
+using modLearnAstrology::WorkingState;
+
+namespace {
+
+constexpr const char* LineBreak = "\r\n";
+
+const std::string& textAt(const std::vector<std::string>& list, int index) {
+    static const std::string none;
+    if (index < 0 || index >= static_cast<int>(list.size()))
+        return none;
+    return list[static_cast<std::size_t>(index)];
+}
+
+int orderAt(const std::vector<int>& order, int index) {
+    if (index < 0 || index >= static_cast<int>(order.size()))
+        return -1;
+    return order[static_cast<std::size_t>(index)];
+}
+
+} // namespace
+
+ResultReport ShowResult(const WorkingState& state) {
+    ResultReport report;
+    report.total = QuestionCount(state);
+    auto& pieces = report.pieces;
+    pieces.reserve(static_cast<std::size_t>(3 + 5 * report.total));
+
+    const std::string paragraph = std::string(LineBreak) + LineBreak;
+    pieces.push_back({"Orbelle Result" + paragraph, true});
+    pieces.push_back({state.TopicCaption + " - " + state.AttributeCaption + paragraph, true});
+    for (int q = 0; q < report.total; ++q) {
+        const std::string& right = textAt(state.CorrectAnswers, q);
+        const std::string& given = textAt(state.UserAnswers, q);
+        pieces.push_back({"Question: " + textAt(state.RecordNames, orderAt(state.QuestionOrder, q)) + LineBreak, true});
+        pieces.push_back({"Correct Answer: ", true});
+        pieces.push_back({right + LineBreak, false});
+        pieces.push_back({"Your Answer: ", true});
+        pieces.push_back({given + paragraph, false});
+        // Table values are never empty, so an answer slot left empty never matches.
+        if (given == right)
+            ++report.correct;
+    }
+    pieces.push_back(
+        {std::to_string(report.correct) + " Correct out of " + std::to_string(report.total) + " Questions", true});
+    return report;
+}
+
+std::string PlainText(const ResultReport& report) {
+    std::string text;
+    for (const ReportPiece& piece : report.pieces)
+        text += piece.text;
+    return text;
+}
+
+} // namespace orbelle::test

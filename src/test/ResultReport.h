@@ -1,0 +1,33 @@
+#pragma once
+
+#include "knowledge/WorkingState.h"
+
+#include <string>
+#include <vector>
+
+// The result screen's report of a finished test.
+namespace orbelle::test {
+
+// One piece of the report, written at the box's insertion point with emphasis on or
+// off. Pieces stay separate even where two emphasised ones follow each other: the
+// window switches emphasis around each one, and sets the text size once, before the first.
+struct ReportPiece {
+    std::string text;
+    bool emphasis;
+};
+
+struct ResultReport {
+    std::vector<ReportPiece> pieces;
+    int correct = 0; // questions whose answer text equals the right one exactly
+    int total = 0;   // the test's length, taken from its arrays
+};
+
+// Builds the report of the test in the working state; the window writes it into the
+// result box and raises the result screen. Answers are judged by exact text equality,
+// case included: which place or record the user picked does not matter.
+ResultReport ShowResult(const modLearnAstrology::WorkingState& state);
+
+// The pieces joined, as the result box reads once the report is written.
+std::string PlainText(const ResultReport& report);
+
+} // namespace orbelle::test

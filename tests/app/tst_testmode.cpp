@@ -1,0 +1,340 @@
+// Test mode through the real main window: questions, answering by mouse and by
+// keyboard, and the report as the result box shows it.
+
+#include "AppFixture.h"
+
+#include "app/PictureBox.h"
+#include "app/ResultScreen.h"
+#include "app/TestScreen.h"
+#include "app/WelcomeScreen.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStackedWidget>
+#include <QTextBlock>
+#include <QTextEdit>
+
+using namespace orbelle;
+using namespace orbelle::fakes;
+
+class TestTestMode : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void questionShowsItsRecordAndChoices();
+    void untouchedChoicesAnswerWithChoice0();
+    void wholeTestByMouse();
+    void wholeTestByKeyboard();
+    void clickOnTextBox3StoresChoice3();
+    void numberKeysPickChoices();
+    void lastQuestionIndex_data();
+    void lastQuestionIndex();
+    void housesReportNamesTheSign();
+    void luckyNumbersStayAsStored();
+    void reportIsBoldWhereItShouldBeAndTwelvePoint();
+    void secondTestReplacesTheReport();
+    void backToMainThenNextStartsAFreshTest();
+    void copyGuardOnAnAnswerBox();
+
+private:
+    AppFixture* m_app = nullptr;
+    app::frmMain* w = nullptr;
+
+    app::TestScreen* test() const { return w->Frame3; }
+    QString box(int k) const { return test()->txtAnswer_Choice[std::size_t(k)]->toPlainText(); }
+    void choose(const QString& topic, const QString& attribute);
+    void scriptTest(int questions, const QList<int>& order, int place);
+    void start() { QTest::mouseClick(w->Frame1->cmdNext, Qt::LeftButton); }
+    void nextQuestion() { QTest::mouseClick(test()->cmdNextQuestion, Qt::LeftButton); }
+    QString report() const { return w->Frame4->RTB->toPlainText(); }
+};
+
+void TestTestMode::init() {
+    m_app = new AppFixture;
+    w = &m_app->open();
+}
+
+void TestTestMode::cleanup() {
+    m_app->closeAll();
+    delete m_app;
+    m_app = nullptr;
+}
+
+void TestTestMode::choose(const QString& topic, const QString& attribute) {
+    QTest::mouseClick(w->Frame1->optOption[1], Qt::LeftButton);
+    // Steps through a list with the arrow keys, as a person picks an entry.
+    const auto pick = [](QComboBox* list, const QString& entry) {
+        const int target = list->findText(entry);
+        QVERIFY2(target >= 0, qPrintable(entry));
+        list->setFocus();
+        while (list->currentIndex() < target)
+            QTest::keyClick(list, Qt::Key_Down);
+        while (list->currentIndex() > target)
+            QTest::keyClick(list, Qt::Key_Up);
+    };
+    pick(w->Frame1->cboTestOptionMain, topic);
+    pick(w->Frame1->cboTestOptionSub, attribute);
+    QCOMPARE(w->Frame1->cboTestOptionSub->currentText(), attribute);
+}
+
+// Scripts a whole test: the question order, then for every question the records 0 to 4
+// as the five choices with the asked record put at `place`.
+void TestTestMode::scriptTest(int questions, const QList<int>& order, int place) {
+    for (int record : order)
+        m_app->random.push(drawFor(record, questions - 1));
+    for (int q = 0; q < questions; ++q) {
+        for (int record = 0; record < 5; ++record)
+            m_app->random.push(drawFor(record, questions - 1));
+        m_app->random.push(drawFor(place, 4));
+    }
+}
+
+void TestTestMode::questionShowsItsRecordAndChoices() {
+    choose("Test By Signs", "Element");
+    scriptTest(12, {4, 0, 1, 2, 3, 5, 6, 7, 8, 9, 10, 11}, 2);
+    start();
+    QCOMPARE(w->screens->currentWidget(), test());
+    QCOMPARE(test()->lblTest[0]->text(), QString("Test By Signs"));
+    QCOMPARE(test()->lblTest[1]->text(), QString("Element"));
+    QCOMPARE(test()->lblTest[2]->text(), QString("Leo"));
+    QCOMPARE(test()->lblTest[3]->text(), QString("Select one option from the given choices below."));
+    // Records 0, 1, Leo, 3, 4: Fire, Earth, Fire, Water, Fire.
+    const QStringList expected{"Fire", "Earth", "Fire", "Water", "Fire"};
+    for (int k = 0; k < 5; ++k) {
+        QCOMPARE(box(k), expected[k]);
+        QCOMPARE(test()->optAnswer_Choice[std::size_t(k)]->text(), expected[k]);
+        QVERIFY(test()->txtAnswer_Choice[std::size_t(k)]->isReadOnly());
+    }
+    QVERIFY(test()->optAnswer_Choice[0]->isChecked());
+    QVERIFY(test()->picTest->isVisible());
+    QCOMPARE(test()->picTest->accessibleName(), QString("Leo glyph"));
+}
+
+void TestTestMode::untouchedChoicesAnswerWithChoice0() {
+    choose("Test By Signs", "Dates");
+    scriptTest(12, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}, 4);
+    start();
+    QStringList first;
+    for (int q = 0; q < 12; ++q) {
+        first << box(0);
+        nextQuestion();
+    }
+    QCOMPARE(w->screens->currentWidget(), w->Frame4);
+    for (int q = 0; q < 12; ++q)
+        QCOMPARE(QString::fromStdString(w->workingState().UserAnswers[std::size_t(q)]), first[q]);
+    // Choice 0 always shows record 0's dates: right only when Aries is asked.
+    QVERIFY(report().endsWith("1 Correct out of 12 Questions"));
+}
+
+void TestTestMode::wholeTestByMouse() {
+    choose("Test By Planets", "Keywords");
+    const QList<int> order{3, 0, 9, 1, 2, 4, 5, 6, 7, 8};
+    scriptTest(10, order, 1);
+    start();
+    int right = 0;
+    for (int q = 0; q < 10; ++q) {
+        // The asked record stands at place 1; answer it right on even questions.
+        const int pick = q % 2 == 0 ? 1 : 3;
+        QTest::mouseClick(test()->optAnswer_Choice[std::size_t(pick)], Qt::LeftButton);
+        QVERIFY(test()->optAnswer_Choice[std::size_t(pick)]->isChecked());
+        right += pick == 1 || w->workingState().CorrectAnswers[std::size_t(q)] == box(3).toStdString() ? 1 : 0;
+        nextQuestion();
+        if (q < 9)
+            QVERIFY(test()->optAnswer_Choice[0]->isChecked());
+    }
+    QCOMPARE(w->screens->currentWidget(), w->Frame4);
+    QCOMPARE(w->workingState().CurrentIndex, 9);
+    QVERIFY(report().startsWith("Orbelle Result\n\nTest By Planets - Keywords\n\nQuestion: Mercury\n"
+                                "Correct Answer: Communication, Intelligence, Reasoning\n"
+                                "Your Answer: Communication, Intelligence, Reasoning\n\nQuestion: Sun\n"));
+    QVERIFY(report().endsWith(QString("%1 Correct out of 10 Questions").arg(right)));
+}
+
+void TestTestMode::wholeTestByKeyboard() {
+    choose("Test By Houses", "Mantra");
+    scriptTest(12, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}, 0);
+    w->Frame1->cmdNext->setFocus();
+    QTest::keyClick(w->Frame1->cmdNext, Qt::Key_Space);
+    QCOMPARE(w->screens->currentWidget(), test());
+    for (int q = 0; q < 12; ++q) {
+        // Into the choice group, one step down, then on to Next Question.
+        test()->optAnswer_Choice[0]->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        QVERIFY(test()->optAnswer_Choice[1]->isChecked());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), test()->cmdNextQuestion);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    }
+    QCOMPARE(w->screens->currentWidget(), w->Frame4);
+    // Choice 1 always showed record 1's mantra, right only for the 2nd house.
+    for (int q = 0; q < 12; ++q)
+        QCOMPARE(w->workingState().UserAnswers[std::size_t(q)], std::string("To Have"));
+    QVERIFY(report().endsWith("1 Correct out of 12 Questions"));
+}
+
+void TestTestMode::clickOnTextBox3StoresChoice3() {
+    choose("Test By Signs", "Lucky Day");
+    scriptTest(12, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}, 0);
+    start();
+    QTest::mouseClick(test()->txtAnswer_Choice[3]->viewport(), Qt::LeftButton, {}, QPoint(30, 10));
+    QVERIFY(test()->optAnswer_Choice[3]->isChecked());
+    nextQuestion();
+    QCOMPARE(w->workingState().UserAnswers[0], std::string("Monday")); // Cancer's day, record 3
+}
+
+void TestTestMode::numberKeysPickChoices() {
+    choose("Test By Signs", "Quality");
+    scriptTest(12, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}, 0);
+    start();
+    QTest::keyClick(w, Qt::Key_5);
+    QVERIFY(test()->optAnswer_Choice[4]->isChecked());
+    QTest::keyClick(w, Qt::Key_2);
+    QVERIFY(test()->optAnswer_Choice[1]->isChecked());
+    nextQuestion();
+    QCOMPARE(w->workingState().UserAnswers[0], std::string("Fixed"));
+}
+
+void TestTestMode::lastQuestionIndex_data() {
+    QTest::addColumn<QString>("topic");
+    QTest::addColumn<QString>("attribute");
+    QTest::addColumn<int>("questions");
+    QTest::newRow("signs") << "Test By Signs"
+                           << "Glyphs (Image)" << 12;
+    QTest::newRow("planets") << "Test By Planets"
+                             << "Anatomy" << 10;
+    QTest::newRow("houses") << "Test By Houses"
+                            << "House Type" << 12;
+}
+
+void TestTestMode::lastQuestionIndex() {
+    QFETCH(QString, topic);
+    QFETCH(QString, attribute);
+    QFETCH(int, questions);
+    choose(topic, attribute);
+    QList<int> order;
+    for (int i = questions - 1; i >= 0; --i)
+        order << i;
+    scriptTest(questions, order, 4);
+    start();
+    for (int q = 0; q < questions; ++q) {
+        QCOMPARE(w->workingState().CurrentIndex, q);
+        QCOMPARE(w->screens->currentWidget(), test());
+        nextQuestion();
+    }
+    QCOMPARE(w->workingState().CurrentIndex, questions - 1);
+    QCOMPARE(w->screens->currentWidget(), w->Frame4);
+    QVERIFY(report().endsWith(QString("%1 Correct out of %1 Questions").arg(questions)) ||
+            report().contains(QString(" Correct out of %1 Questions").arg(questions)));
+    QVERIFY(m_app->random.exhausted());
+}
+
+void TestTestMode::housesReportNamesTheSign() {
+    choose("Test By Houses", "House Name");
+    scriptTest(12, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}, 2);
+    start();
+    QCOMPARE(test()->lblTest[2]->text(), QString("1st House"));
+    QVERIFY(!test()->picTest->isVisible());
+    QCOMPARE(box(2), QString("The House of Identity"));
+    for (int q = 0; q < 12; ++q)
+        nextQuestion();
+    QVERIFY(report().contains("Question: Aries\nCorrect Answer: The House of Identity\nYour Answer: The House of "
+                              "Identity\n\n"));
+    QVERIFY(!report().contains("1st House"));
+}
+
+void TestTestMode::luckyNumbersStayAsStored() {
+    choose("Test By Signs", "Lucky Number");
+    scriptTest(12, {4, 0, 1, 2, 3, 5, 6, 7, 8, 9, 10, 11}, 3);
+    start();
+    QCOMPARE(box(3), QString("8 && 9"));
+    QCOMPARE(test()->optAnswer_Choice[3]->text(), QString("8 && 9"));
+    QTest::mouseClick(test()->txtAnswer_Choice[3]->viewport(), Qt::LeftButton, {}, QPoint(30, 10));
+    for (int q = 0; q < 12; ++q)
+        nextQuestion();
+    QVERIFY(report().contains("Question: Leo\nCorrect Answer: 8 && 9\nYour Answer: 8 && 9\n\n"));
+}
+
+void TestTestMode::reportIsBoldWhereItShouldBeAndTwelvePoint() {
+    choose("Test By Planets", "Glyphs (Image)");
+    scriptTest(10, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9}, 0);
+    start();
+    for (int q = 0; q < 10; ++q)
+        nextQuestion();
+    QTextDocument* document = w->Frame4->RTB->document();
+    QCOMPARE(document->firstBlock().text(), QString("Orbelle Result"));
+    const auto boldAt = [&](const QString& what) {
+        QTextCursor cursor = document->find(what);
+        return cursor.charFormat().fontWeight() == QFont::Bold && cursor.charFormat().fontPointSize() == 12;
+    };
+    QVERIFY(boldAt("Orbelle Result"));
+    QVERIFY(boldAt("Test By Planets - Glyphs (Image)"));
+    QVERIFY(boldAt("Question: Sun"));
+    QVERIFY(boldAt("Correct Answer: "));
+    QVERIFY(boldAt("Your Answer: "));
+    QVERIFY(boldAt("10 Correct out of 10 Questions"));
+    QTextCursor answer = document->find("Correct Answer: Sun");
+    answer.setPosition(answer.position());
+    QTextCursor plain = document->find("Sun", document->find("Correct Answer: "));
+    QCOMPARE(plain.charFormat().fontWeight(), int(QFont::Normal));
+    QCOMPARE(plain.charFormat().fontPointSize(), 12.0);
+    QCOMPARE(document->lastBlock().text(), QString("10 Correct out of 10 Questions"));
+}
+
+void TestTestMode::secondTestReplacesTheReport() {
+    choose("Test By Planets", "Keywords");
+    scriptTest(10, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9}, 0);
+    start();
+    for (int q = 0; q < 10; ++q)
+        nextQuestion();
+    QTest::mouseClick(w->Frame4->cmdBackToMain, Qt::LeftButton);
+    QCOMPARE(w->screens->currentWidget(), w->Frame1);
+    QVERIFY(report().contains("Test By Planets - Keywords")); // stays underneath until the next report
+    choose("Test By Signs", "Birthstone");
+    scriptTest(12, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}, 0);
+    start();
+    for (int q = 0; q < 12; ++q)
+        nextQuestion();
+    QVERIFY(report().startsWith("Orbelle Result\n\nTest By Signs - Birthstone\n\n"));
+    QVERIFY(!report().contains("Keywords"));
+    QCOMPARE(report().count("Question: "), 12);
+}
+
+void TestTestMode::backToMainThenNextStartsAFreshTest() {
+    choose("Test By Signs", "Element");
+    scriptTest(12, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}, 0);
+    start();
+    for (int q = 0; q < 12; ++q)
+        nextQuestion();
+    QTest::mouseClick(w->Frame4->cmdBackToMain, Qt::LeftButton);
+    QCOMPARE(w->workingState().CurrentIndex, 0);
+    QVERIFY(w->workingState().QuestionOrder.empty());
+    QVERIFY(w->workingState().UserAnswers.empty());
+    scriptTest(12, {11, 10, 9, 8, 7, 6, 5, 4, 3, 2, 1, 0}, 0);
+    start();
+    QCOMPARE(w->screens->currentWidget(), test());
+    QCOMPARE(test()->lblTest[2]->text(), QString("Pisces"));
+    QCOMPARE(w->workingState().QuestionOrder.size(), std::size_t(13));
+}
+
+void TestTestMode::copyGuardOnAnAnswerBox() {
+    choose("Test By Signs", "Element");
+    scriptTest(12, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}, 0);
+    start();
+    const int before = m_app->clipboard.clears;
+    QTest::mouseMove(test()->txtAnswer_Choice[2]->viewport(), QPoint(10, 5));
+    QTest::mouseMove(test()->txtAnswer_Choice[2]->viewport(), QPoint(50, 8));
+    QVERIFY(m_app->clipboard.clears > before);
+    // A new question with other texts empties it as well.
+    const int beforeNext = m_app->clipboard.clears;
+    nextQuestion();
+    QVERIFY(m_app->clipboard.clears > beforeNext);
+}
+
+QTEST_MAIN(TestTestMode)
+#include "tst_testmode.moc"
