@@ -1,26 +1,45 @@
 #!/usr/bin/env bash
-# Installs the Debian/Ubuntu packages that building and testing need, and nothing
-# when they are all present. Uses sudo when not run as root.
+# Installs the Debian/Ubuntu packages that a make target needs, and nothing when they
+# are all present. Uses sudo when not run as root.
+#   scripts/install-deps.sh [build|fuzz|bench|package]...   (default: build)
 set -euo pipefail
 
-packages=(
-    cmake          # build system and CTest
+# What building the program and running its whole test suite needs.
+build=(
+    cmake              # build system and CTest
     make
-    g++            # compiler, with the sanitizer runtimes
-    qt6-base-dev   # Qt Core, Gui, Widgets and Test, with rcc and moc
+    g++                # compiler, with the sanitizer runtimes
+    qt6-base-dev       # Qt Core, Gui, Widgets and Test, with rcc and moc
     fonts-dejavu-core  # the font the window falls back to without Verdana
 )
+# The fuzz targets: clang's libFuzzer.
+fuzz=(clang libclang-rt-14-dev)
+# The start-up benchmark.
+bench=(hyperfine time xvfb xauth)
+# Building the Debian package.
+package=(dpkg-dev file)
+
+groups=("$@")
+[ ${#groups[@]} -gt 0 ] || groups=(build)
+
+wanted=()
+for group in "${groups[@]}"; do
+    case "$group" in
+        build) wanted+=("${build[@]}") ;;
+        fuzz) wanted+=("${fuzz[@]}") ;;
+        bench) wanted+=("${bench[@]}") ;;
+        package) wanted+=("${package[@]}") ;;
+        *) echo "unknown package group: $group" >&2; exit 2 ;;
+    esac
+done
 
 missing=()
-for package in "${packages[@]}"; do
+for package in "${wanted[@]}"; do
     if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
         missing+=("$package")
     fi
 done
-
-if [ ${#missing[@]} -eq 0 ]; then
-    exit 0
-fi
+[ ${#missing[@]} -gt 0 ] || exit 0
 
 echo "Installing missing packages: ${missing[*]}"
 sudo=()

@@ -24,6 +24,11 @@ ResultScreen::ResultScreen(CopyGuard& copyGuard, QWidget* parent)
     RTB->setContextMenuPolicy(Qt::NoContextMenu);
     RTB->setAccessibleName(tr("Result report"));
     RTB->setFocusPolicy(Qt::StrongFocus);
+    // A document box: black on white, whatever the screen behind it.
+    QPalette paper = RTB->palette();
+    paper.setColor(QPalette::Base, Qt::white);
+    paper.setColor(QPalette::Text, Qt::black);
+    RTB->setPalette(paper);
     place(RTB, 120, 120, 7935, 3255);
     copyGuard.watch(RTB);
 

@@ -266,6 +266,8 @@ void TestTestMode::reportIsBoldWhereItShouldBeAndTwelvePoint() {
     start();
     for (int q = 0; q < 10; ++q)
         nextQuestion();
+    QCOMPARE(w->Frame4->RTB->palette().color(QPalette::Base), QColor(Qt::white));
+    QCOMPARE(w->Frame4->RTB->palette().color(QPalette::Text), QColor(Qt::black));
     QTextDocument* document = w->Frame4->RTB->document();
     QCOMPARE(document->firstBlock().text(), QString("Orbelle Result"));
     const auto boldAt = [&](const QString& what) {

@@ -1,0 +1,63 @@
+# Installation and the Debian package.
+include(GNUInstallDirs)
+
+# One reverse-DNS name (of the maker's domain orbelle.example) for the desktop entry, the
+# AppStream component and the icon: software centres and docks match them by this name.
+set(ORBELLE_APP_ID "example.orbelle.Orbelle")
+set(_orbelle_packaging_dir "${PROJECT_SOURCE_DIR}/packaging")
+set(_orbelle_icon_dir "${PROJECT_SOURCE_DIR}/resources/icons")
+
+install(TARGETS Orbelle RUNTIME DESTINATION "${CMAKE_INSTALL_BINDIR}")
+install(FILES "${_orbelle_packaging_dir}/${ORBELLE_APP_ID}.desktop"
+    DESTINATION "${CMAKE_INSTALL_DATADIR}/applications")
+install(FILES "${_orbelle_packaging_dir}/${ORBELLE_APP_ID}.metainfo.xml"
+    DESTINATION "${CMAKE_INSTALL_DATADIR}/metainfo")
+foreach(_size IN ITEMS 32 64 128 256)
+    install(FILES "${_orbelle_icon_dir}/orbelle-${_size}.png"
+        DESTINATION "${CMAKE_INSTALL_DATADIR}/icons/hicolor/${_size}x${_size}/apps"
+        RENAME "${ORBELLE_APP_ID}.png")
+endforeach()
+install(FILES "${_orbelle_icon_dir}/orbelle.svg"
+    DESTINATION "${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps"
+    RENAME "${ORBELLE_APP_ID}.svg")
+
+# The package file carries dpkg's name for the machine so that the same name works for
+# `apt-get install ./Orbelle-*.deb` on every architecture Debian builds for.
+find_program(ORBELLE_DPKG dpkg)
+if(ORBELLE_DPKG)
+    execute_process(COMMAND "${ORBELLE_DPKG}" --print-architecture
+        OUTPUT_VARIABLE _orbelle_deb_arch OUTPUT_STRIP_TRAILING_WHITESPACE
+        COMMAND_ERROR_IS_FATAL ANY)
+else()
+    set(_orbelle_deb_arch "${CMAKE_SYSTEM_PROCESSOR}")
+endif()
+
+set(CPACK_GENERATOR "DEB")
+set(CPACK_PACKAGE_NAME "orbelle")
+set(CPACK_PACKAGE_VENDOR "Orbelle developers")
+set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION}")
+set(CPACK_PACKAGE_CONTACT "Orbelle developers <dev@orbelle.example>")
+# Debian's synopsis is a noun phrase without a leading article.
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "desktop tutor for the basics of Western astrology")
+set(CPACK_PACKAGE_DESCRIPTION
+    "Orbelle teaches the twelve zodiac signs, the planets and the twelve houses of Western astrology. Its test mode asks multiple-choice questions and ends with a report of the answers.")
+set(CPACK_PACKAGE_HOMEPAGE_URL "http://www.orbelle.example/")
+set(CPACK_STRIP_FILES ON)
+# Independent of the umask of whoever runs cpack.
+set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
+    OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+
+set(CPACK_DEBIAN_PACKAGE_NAME "orbelle")
+set(CPACK_DEBIAN_PACKAGE_VERSION "${PROJECT_VERSION}")
+set(CPACK_DEBIAN_PACKAGE_ARCHITECTURE "${_orbelle_deb_arch}")
+set(CPACK_DEBIAN_FILE_NAME "Orbelle-${PROJECT_VERSION}-${_orbelle_deb_arch}.deb")
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Orbelle developers <dev@orbelle.example>")
+set(CPACK_DEBIAN_PACKAGE_SECTION "education")
+set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")
+# dpkg-shlibdeps turns the linked Qt and C++ runtime libraries into Depends; the font is
+# loaded at run time, so no linker can see it.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-core")
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+
+include(CPack)
