@@ -59,6 +59,7 @@ ExitScreen::ExitScreen(Services& services, QWidget* parent)
     connect(lblHomePage, &LinkLabel::activated, this,
             [this] { guarded("OpenWebPage", [&] { modHelp::OpenWebPage(m_services, "home-page"); }); });
     connect(cmdExit, &QPushButton::clicked, this, &QWidget::close);
+    cmdExit->setFocus(); // Enter or Space ends the program at once
 
     setFixedWidth(px(5400));
     adjustSize();
