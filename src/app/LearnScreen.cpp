@@ -76,16 +76,14 @@ LearnScreen::LearnScreen(QWidget* parent)
     cmdNextDesc = new QPushButton(tr("Next"), this);
     cmdNextDesc->setObjectName(QStringLiteral("cmdNextDesc"));
     place(cmdNextDesc, 6960, 3480, 1000, 400);
-
-    setTabOrder(valueBox, cmdBackToMain);
-    setTabOrder(cmdBackToMain, cmdBackDesc);
-    setTabOrder(cmdBackDesc, cmdNextDesc);
 }
 
 void LearnScreen::showRecord(const learn::RecordView& record) {
     setCaption(lblLabel[0], record.topicCaption);
     setCaption(lblLabel[1], record.attributeCaption);
     lblLabel[3]->setText(labelText(record.value));
+    // The value box takes the focus to scroll; a screen reader then reads the value.
+    valueBox->setAccessibleDescription(lblLabel[3]->text());
     setCaption(lblLabel[2], record.title);
     if (!record.picture) {
         picAstro->hide();

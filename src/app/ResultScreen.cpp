@@ -35,7 +35,6 @@ ResultScreen::ResultScreen(CopyGuard& copyGuard, QWidget* parent)
     cmdBackToMain = new QPushButton(tr("&Back To Main"), this);
     cmdBackToMain->setObjectName(QStringLiteral("cmdBackToMain_1"));
     place(cmdBackToMain, 3507, 3480, 1400, 400);
-    setTabOrder(RTB, cmdBackToMain);
 }
 
 void ResultScreen::writeReport(const test::ResultReport& report) {

@@ -72,14 +72,6 @@ WelcomeScreen::WelcomeScreen(QWidget* parent)
     cmdNext = new QPushButton(tr("Next"), this);
     cmdNext->setObjectName(QStringLiteral("cmdNext"));
     place(cmdNext, 7055, 3410, 1000, 400);
-
-    // Keyboard order follows the screen from top to bottom.
-    setTabOrder(optOption[0], cboLearnOptionMain);
-    setTabOrder(cboLearnOptionMain, cboLearnOptionSub);
-    setTabOrder(cboLearnOptionSub, optOption[1]);
-    setTabOrder(optOption[1], cboTestOptionMain);
-    setTabOrder(cboTestOptionMain, cboTestOptionSub);
-    setTabOrder(cboTestOptionSub, cmdNext);
 }
 
 } // namespace orbelle::app

@@ -27,7 +27,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QStackedWidget>
+#include <QTextEdit>
 
 namespace orbelle::app {
 
@@ -135,9 +137,32 @@ void frmMain::buildWindow() {
     // take the keyboard focus unseen.
     bringToFront(lblCobrand);
 
-    setTabOrder(Label61, Frame1->optOption[0]);
-    setTabOrder(Frame1->cmdNext, lblCobrand);
-    setTabOrder(lblCobrand, lblFullBrand);
+    // The keyboard walks the window from top to bottom; controls of covered screens and
+    // the banner behind are hidden, so Tab passes them by.
+    const QList<QWidget*> order{Label61,
+                                Frame1->optOption[0],
+                                Frame1->cboLearnOptionMain,
+                                Frame1->cboLearnOptionSub,
+                                Frame1->optOption[1],
+                                Frame1->cboTestOptionMain,
+                                Frame1->cboTestOptionSub,
+                                Frame1->cmdNext,
+                                Frame2->valueBox,
+                                Frame2->cmdBackToMain,
+                                Frame2->cmdBackDesc,
+                                Frame2->cmdNextDesc,
+                                Frame3->optAnswer_Choice[0],
+                                Frame3->optAnswer_Choice[1],
+                                Frame3->optAnswer_Choice[2],
+                                Frame3->optAnswer_Choice[3],
+                                Frame3->optAnswer_Choice[4],
+                                Frame3->cmdNextQuestion,
+                                Frame4->RTB,
+                                Frame4->cmdBackToMain,
+                                lblCobrand,
+                                lblFullBrand};
+    for (qsizetype i = 0; i + 1 < order.size(); ++i)
+        setTabOrder(order[i], order[i + 1]);
 
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     adjustSize();

@@ -4,6 +4,7 @@
 #include "AppFixture.h"
 
 #include "app/LearnScreen.h"
+#include "app/LinkLabel.h"
 #include "app/PictureBox.h"
 #include "app/WelcomeScreen.h"
 
@@ -323,6 +324,16 @@ void TestLearnMode::wholeWalkByKeyboard() {
         QTest::keyClick(learn()->cmdNextDesc, Qt::Key_Space);
     QCOMPARE(shown(2), QString("Pluto"));
     QCOMPARE(shown(3), QString("Scorpio"));
+    // After the last button comes the banner in front, not the hidden one.
+    QTest::keyClick(learn()->cmdNextDesc, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(w->lblCobrand));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    QCOMPARE(QApplication::focusWidget(), learn()->cmdBackToMain);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(learn()->valueBox));
+    QVERIFY(learn()->valueBox->accessibleDescription().contains("Scorpio"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_B, Qt::AltModifier);
     // A button's access key presses it visibly, so the click lands a moment later.
     QTRY_COMPARE(w->screens->currentWidget(), welcome());
