@@ -1,5 +1,7 @@
 #include "app/AccessKeyText.h"
 
+#include <QLabel>
+
 namespace orbelle::app {
 
 QString accessKeyDisplayText(const QString& caption) {
@@ -22,6 +24,11 @@ QString labelText(const std::string& stored) {
     QString text = QString::fromStdString(stored);
     text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     return accessKeyDisplayText(text);
+}
+
+void showCaption(QLabel* label, const std::string& stored) {
+    label->setText(labelText(stored));
+    label->adjustSize();
 }
 
 } // namespace orbelle::app

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+class QLabel;
+
 #include <string>
 
 namespace orbelle::app {
@@ -14,5 +16,8 @@ QString accessKeyDisplayText(const QString& caption);
 // What a label shows for a stored text: access-key markers resolved, and the stored
 // CR LF line breaks turned into the line feeds Qt's labels break at.
 QString labelText(const std::string& stored);
+
+// Shows a stored text on a caption label, which sizes itself to it from its top-left corner.
+void showCaption(QLabel* label, const std::string& stored);
 
 } // namespace orbelle::app

@@ -17,18 +17,7 @@ using namespace look;
 namespace {
 
 QLabel* makeCaption(QWidget* parent, int index, const QColor& color, qreal points, bool bold) {
-    auto* label = new QLabel(parent);
-    label->setObjectName(QStringLiteral("lblLabel_%1").arg(index));
-    label->setTextFormat(Qt::PlainText);
-    label->setFont(verdana(points, bold));
-    setTextColor(label, color);
-    return label;
-}
-
-// Captions size themselves to their text from their top-left corner.
-void setCaption(QLabel* label, const std::string& caption) {
-    label->setText(labelText(caption));
-    label->adjustSize();
+    return makeLabel(parent, QStringLiteral("lblLabel_%1").arg(index), QString(), verdana(points, bold), color);
 }
 
 } // namespace
@@ -79,12 +68,12 @@ LearnScreen::LearnScreen(QWidget* parent)
 }
 
 void LearnScreen::showRecord(const learn::RecordView& record) {
-    setCaption(lblLabel[0], record.topicCaption);
-    setCaption(lblLabel[1], record.attributeCaption);
+    showCaption(lblLabel[0], record.topicCaption);
+    showCaption(lblLabel[1], record.attributeCaption);
     lblLabel[3]->setText(labelText(record.value));
     // The value box takes the focus to scroll; a screen reader then reads the value.
     valueBox->setAccessibleDescription(lblLabel[3]->text());
-    setCaption(lblLabel[2], record.title);
+    showCaption(lblLabel[2], record.title);
     if (!record.picture) {
         picAstro->hide();
         return;

@@ -1,5 +1,6 @@
 #include "app/Look.h"
 
+#include <QLabel>
 #include <QWidget>
 
 namespace orbelle::app::look {
@@ -38,6 +39,15 @@ void setOptionButtonLook(QWidget* option, const QColor& text, const QColor& back
     palette.setColor(QPalette::Base, White);
     option->setPalette(palette);
     option->setAutoFillBackground(true);
+}
+
+QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, const QFont& font, const QColor& color) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setTextFormat(Qt::PlainText);
+    label->setFont(font);
+    setTextColor(label, color);
+    return label;
 }
 
 void place(QWidget* widget, int left, int top, int width, int height) {

@@ -4,6 +4,7 @@
 #include <QFont>
 #include <QRect>
 
+class QLabel;
 class QWidget;
 
 // The window's fixed layout is measured in twips (1/1440 inch); at 96 dpi fifteen of
@@ -34,6 +35,9 @@ const QColor Maroon(128, 0, 0);
 void setTextColor(QWidget* widget, const QColor& color);
 void setBackground(QWidget* widget, const QColor& color);
 void setOptionButtonLook(QWidget* option, const QColor& text, const QColor& background);
+
+// A plain-text label with its name, font and text colour.
+QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, const QFont& font, const QColor& color);
 
 // Places a widget at its layout rectangle (in twips) inside its parent.
 void place(QWidget* widget, int left, int top, int width, int height);

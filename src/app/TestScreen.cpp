@@ -21,17 +21,7 @@ using namespace look;
 namespace {
 
 QLabel* makeCaption(QWidget* parent, int index, const QString& placeholder, const QColor& color, qreal points) {
-    auto* label = new QLabel(placeholder, parent);
-    label->setObjectName(QStringLiteral("lblTest_%1").arg(index));
-    label->setTextFormat(Qt::PlainText);
-    label->setFont(verdana(points, true));
-    setTextColor(label, color);
-    return label;
-}
-
-void setCaption(QLabel* label, const std::string& caption) {
-    label->setText(labelText(caption));
-    label->adjustSize();
+    return makeLabel(parent, QStringLiteral("lblTest_%1").arg(index), placeholder, verdana(points, true), color);
 }
 
 } // namespace
@@ -98,9 +88,9 @@ TestScreen::TestScreen(CopyGuard& copyGuard, QWidget* parent)
 }
 
 void TestScreen::showQuestion(const test::QuestionView& question) {
-    setCaption(lblTest[0], question.topicCaption);
-    setCaption(lblTest[1], question.attributeCaption);
-    setCaption(lblTest[2], question.title);
+    showCaption(lblTest[0], question.topicCaption);
+    showCaption(lblTest[1], question.attributeCaption);
+    showCaption(lblTest[2], question.title);
     for (std::size_t k = 0; k < 5; ++k) {
         const QString choice = QString::fromStdString(question.choices[k]);
         optAnswer_Choice[k]->setText(choice);

@@ -24,15 +24,6 @@ const char* const kDescription =
 const char* const kBusinessText = "Home Business Opportunity. Start your own Internet business and make money online. "
                                   "Get this software fully branded for your website.";
 
-QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, const QFont& font, const QColor& color) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QLatin1String(name));
-    label->setTextFormat(Qt::PlainText);
-    label->setFont(font);
-    setTextColor(label, color);
-    return label;
-}
-
 LinkLabel* makeLink(QWidget* parent, const char* name, const QString& text) {
     auto* link = new LinkLabel(text, parent);
     link->setObjectName(QLatin1String(name));
@@ -60,10 +51,10 @@ frmAbout::frmAbout(Services& services, QWidget* parent)
     Picture1->setAccessibleName(tr("Orbelle icon"));
     place(Picture1, 120, 150, 480, 480);
 
-    Label2 = makeLabel(this, "Label2", QString::fromLatin1(WindowTitle), verdana(14.25, true), Green);
+    Label2 = makeLabel(this, QStringLiteral("Label2"), QString::fromLatin1(WindowTitle), verdana(14.25, true), Green);
     place(Label2, 810, 285, 4155, 345);
 
-    Label1 = makeLabel(this, "Label1", QString::fromLatin1(kDescription), verdana(8.25), Qt::black);
+    Label1 = makeLabel(this, QStringLiteral("Label1"), QString::fromLatin1(kDescription), verdana(8.25), Qt::black);
     Label1->setWordWrap(true);
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     place(Label1, 120, 720, 6915, 915);
@@ -72,7 +63,8 @@ frmAbout::frmAbout(Services& services, QWidget* parent)
                            tr("Click here to visit ") + QString::fromStdString(std::string(modHelp::WebHost)));
     place(lblHomePage, 2865, 1575, 4050, 195);
 
-    Label3 = makeLabel(this, "Label3", QString::fromLatin1(kBusinessText), verdana(8.25, true), QColor(128, 0, 128));
+    Label3 = makeLabel(this, QStringLiteral("Label3"), QString::fromLatin1(kBusinessText), verdana(8.25, true),
+                       QColor(128, 0, 128));
     Label3->setWordWrap(true);
     Label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     place(Label3, 120, 1890, 6795, 435);
