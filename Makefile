@@ -1,8 +1,8 @@
-# Thin wrapper over the CMake presets: `make run`, `make test`, `make check`.
+# Thin wrapper over the CMake presets: `make run`, `make test`, `make check`, `make package`.
 PRESET ?= dev
 JOBS   ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all deps configure build run test check clean
+.PHONY: all deps configure build run test check clean package
 
 all: build
 
@@ -23,6 +23,41 @@ test: build
 
 check:
 	$(MAKE) test PRESET=asan
+
+# The Debian package of a release build: build/release/Orbelle-<version>-<arch>.deb
+package:
+	@scripts/install-deps.sh build package
+	cmake --preset release
+	cmake --build --preset release -j $(JOBS)
+	cd build/release && cpack -G DEB
+
+# libFuzzer: every target for FUZZ_SECONDS on its own working corpus in build/fuzz,
+# seeded from fuzz/corpus; findings land in build/fuzz/findings/<target>/.
+FUZZ_SECONDS ?= 60
+FUZZ_TARGETS := fuzz_scramble fuzz_storeddate
+.PHONY: fuzz bench soak
+fuzz:
+	@scripts/install-deps.sh build fuzz
+	cmake --preset fuzz
+	cmake --build --preset fuzz -j $(JOBS)
+	@set -e; for target in $(FUZZ_TARGETS); do \
+	    mkdir -p build/fuzz/corpus/$$target build/fuzz/findings/$$target; \
+	    cp fuzz/corpus/$$target/* build/fuzz/corpus/$$target/; \
+	    echo "== $$target, $(FUZZ_SECONDS) s"; \
+	    ./build/fuzz/bin/$$target -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+	        -artifact_prefix=build/fuzz/findings/$$target/ build/fuzz/corpus/$$target; \
+	done
+
+# Start-up time and peak memory against a bare Qt window (release build).
+bench:
+	@scripts/install-deps.sh build bench
+	cmake --preset release
+	cmake --build --preset release -j $(JOBS) --target orbelle_startbench orbelle_barewindow
+	bench/startup.sh build/release/bin
+
+# 500 whole tests and 500 learn walks in one process: make soak [PRESET=asan]
+soak: build
+	ctest --preset $(PRESET) -L soak
 
 clean:
 	rm -rf build

@@ -7,6 +7,10 @@ set(ORBELLE_APP_ID "example.orbelle.Orbelle")
 set(_orbelle_packaging_dir "${PROJECT_SOURCE_DIR}/packaging")
 set(_orbelle_icon_dir "${PROJECT_SOURCE_DIR}/resources/icons")
 
+# Orbelle links no shared library of its own. The $ORIGIN/../lib run path that
+# qt_standard_project_setup() adds would let a Qt in the prefix's lib folder (a self-built
+# one in /usr/local/lib, say) stand in for the Qt that the package depends on.
+set_target_properties(Orbelle PROPERTIES INSTALL_RPATH "")
 install(TARGETS Orbelle RUNTIME DESTINATION "${CMAKE_INSTALL_BINDIR}")
 install(FILES "${_orbelle_packaging_dir}/${ORBELLE_APP_ID}.desktop"
     DESTINATION "${CMAKE_INSTALL_DATADIR}/applications")
@@ -39,8 +43,10 @@ set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION}")
 set(CPACK_PACKAGE_CONTACT "Orbelle developers <dev@orbelle.example>")
 # Debian's synopsis is a noun phrase without a leading article.
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "desktop tutor for the basics of Western astrology")
-set(CPACK_PACKAGE_DESCRIPTION
-    "Orbelle teaches the twelve zodiac signs, the planets and the twelve houses of Western astrology. Its test mode asks multiple-choice questions and ends with a report of the answers.")
+set(CPACK_PACKAGE_DESCRIPTION [[
+Orbelle teaches the twelve zodiac signs, the ten planets and the twelve houses
+of Western astrology. Its test mode asks one five-choice question for each
+record of a topic and ends with a scored report.]])
 set(CPACK_PACKAGE_HOMEPAGE_URL "http://www.orbelle.example/")
 set(CPACK_STRIP_FILES ON)
 # Independent of the umask of whoever runs cpack.

@@ -11,12 +11,17 @@ build=(
     g++                # compiler, with the sanitizer runtimes
     qt6-base-dev       # Qt Core, Gui, Widgets and Test, with rcc and moc
     fonts-dejavu-core  # the font the window falls back to without Verdana
+    desktop-file-utils # the packaging tests: desktop-file-validate
+    appstream          # the packaging tests: appstreamcli validate
+    dpkg-dev           # the packaging tests build the .deb: dpkg-shlibdeps
+    file               # cpack finds the programs to pass to dpkg-shlibdeps with it
 )
 # The fuzz targets: clang's libFuzzer.
 fuzz=(clang libclang-rt-14-dev)
 # The start-up benchmark.
 bench=(hyperfine time xvfb xauth)
-# Building the Debian package.
+# Building the Debian package: cpack's DEB generator runs dpkg-shlibdeps on what `file`
+# reports as an executable.
 package=(dpkg-dev file)
 
 groups=("$@")

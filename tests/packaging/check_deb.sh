@@ -10,8 +10,8 @@ app_id=$4
 version=$5
 source "$(dirname "$0")/installed_files.sh"
 
-for tool in dpkg-deb dpkg-shlibdeps file readelf; do
-    command -v "$tool" >/dev/null || { echo "$tool is missing (packages dpkg-dev, file, binutils)"; exit 1; }
+for program in dpkg-deb dpkg-shlibdeps file readelf; do
+    command -v "$program" >/dev/null || { echo "$program is missing (packages dpkg-dev, file, binutils)"; exit 1; }
 done
 
 rm -rf "$out"
