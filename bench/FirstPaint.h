@@ -25,7 +25,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (!m_painted && event->type() == QEvent::Paint && qobject_cast<QMainWindow*>(watched)) {
             m_painted = true;
-            QTimer::singleShot(0, QCoreApplication::instance(), &QCoreApplication::quit);
+            // exit(), not quit(): quit() first closes every window, and closing the
+            // program's main window opens its exit screen, which is no part of a start.
+            QTimer::singleShot(0, QCoreApplication::instance(), [] { QCoreApplication::exit(0); });
         }
         return false;
     }

@@ -51,8 +51,7 @@ ExitScreen::ExitScreen(Services& services, QWidget* parent)
     setTextColor(lblHomePage, PaleYellow);
     layout->addWidget(lblHomePage, 0, Qt::AlignLeft);
 
-    cmdExit = new QPushButton(tr("E&xit"), this);
-    cmdExit->setObjectName(QStringLiteral("cmdExit"));
+    cmdExit = makeButton(this, QStringLiteral("cmdExit"), tr("E&xit"));
     cmdExit->setDefault(true);
     layout->addWidget(cmdExit, 0, Qt::AlignRight);
 

@@ -6,6 +6,7 @@
 #include "knowledge/Pictures.h"
 #include "learn/LearnBrowser.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollArea>
@@ -41,7 +42,10 @@ LearnScreen::LearnScreen(QWidget* parent)
     // instead of being cut off.
     valueBox = new QScrollArea(this);
     valueBox->setObjectName(QStringLiteral("valueBox"));
-    valueBox->setFrameShape(QFrame::NoFrame);
+    // A thin frame that only shows while the box has the keyboard focus.
+    valueBox->setFrameShape(QFrame::Box);
+    valueBox->setFrameShadow(QFrame::Plain);
+    valueBox->installEventFilter(this);
     valueBox->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     valueBox->setWidgetResizable(true);
     // Focusable, so that the keyboard can scroll a long paragraph.
@@ -49,6 +53,9 @@ LearnScreen::LearnScreen(QWidget* parent)
     valueBox->setAccessibleName(tr("Value"));
     setBackground(valueBox, DarkGreen);
     setBackground(valueBox->viewport(), DarkGreen);
+    QPalette frame = valueBox->palette();
+    frame.setColor(QPalette::WindowText, DarkGreen); // the frame's colour: unseen until focused
+    valueBox->setPalette(frame);
     place(valueBox, 960, 825, 7095, 2535);
     lblLabel[3] = makeCaption(this, 3, White, 8.25, false);
     lblLabel[3]->setWordWrap(true);
@@ -56,15 +63,21 @@ LearnScreen::LearnScreen(QWidget* parent)
     setBackground(lblLabel[3], DarkGreen);
     valueBox->setWidget(lblLabel[3]);
 
-    cmdBackToMain = new QPushButton(tr("&Back To Main"), this);
-    cmdBackToMain->setObjectName(QStringLiteral("cmdBackToMain_0"));
+    cmdBackToMain = makeButton(this, QStringLiteral("cmdBackToMain_0"), tr("&Back To Main"));
     place(cmdBackToMain, 240, 3480, 1400, 400);
-    cmdBackDesc = new QPushButton(tr("Back"), this);
-    cmdBackDesc->setObjectName(QStringLiteral("cmdBackDesc"));
+    cmdBackDesc = makeButton(this, QStringLiteral("cmdBackDesc"), tr("Back"));
     place(cmdBackDesc, 5880, 3480, 1000, 400);
-    cmdNextDesc = new QPushButton(tr("Next"), this);
-    cmdNextDesc->setObjectName(QStringLiteral("cmdNextDesc"));
+    cmdNextDesc = makeButton(this, QStringLiteral("cmdNextDesc"), tr("Next"));
     place(cmdNextDesc, 6960, 3480, 1000, 400);
+}
+
+bool LearnScreen::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == valueBox && (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)) {
+        QPalette palette = valueBox->palette();
+        palette.setColor(QPalette::WindowText, event->type() == QEvent::FocusIn ? White : DarkGreen);
+        valueBox->setPalette(palette);
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void LearnScreen::showRecord(const learn::RecordView& record) {

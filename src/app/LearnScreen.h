@@ -31,6 +31,9 @@ public:
     QPushButton* cmdBackToMain = nullptr;
     QPushButton* cmdBackDesc = nullptr;
     QPushButton* cmdNextDesc = nullptr;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 };
 
 } // namespace orbelle::app

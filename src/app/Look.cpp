@@ -1,13 +1,18 @@
 #include "app/Look.h"
 
+#include <QFontDatabase>
 #include <QLabel>
+#include <QPushButton>
 #include <QWidget>
 
 namespace orbelle::app::look {
 
 QFont verdana(qreal points, bool bold) {
-    QFont font;
-    font.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")});
+    // Decided once: asking for a family the computer lacks sends every font look-up
+    // through fontconfig's fallback search.
+    static const QString family =
+        QFontDatabase::hasFamily(QStringLiteral("Verdana")) ? QStringLiteral("Verdana") : QStringLiteral("DejaVu Sans");
+    QFont font(family);
     font.setPointSizeF(points);
     font.setBold(bold);
     return font;
@@ -48,6 +53,13 @@ QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, con
     label->setFont(font);
     setTextColor(label, color);
     return label;
+}
+
+QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setAutoDefault(true);
+    return button;
 }
 
 void place(QWidget* widget, int left, int top, int width, int height) {

@@ -5,6 +5,7 @@
 #include <QRect>
 
 class QLabel;
+class QPushButton;
 class QWidget;
 
 // The window's fixed layout is measured in twips (1/1440 inch); at 96 dpi fifteen of
@@ -12,7 +13,8 @@ class QWidget;
 namespace orbelle::app::look {
 
 constexpr int px(int twips) noexcept {
-    return (twips * 2 + 15) / 30;
+    // Halves round away from zero on both sides of the origin.
+    return twips >= 0 ? (twips * 2 + 15) / 30 : -((-twips * 2 + 15) / 30);
 }
 
 constexpr QRect twips(int left, int top, int width, int height) noexcept {
@@ -38,6 +40,9 @@ void setOptionButtonLook(QWidget* option, const QColor& text, const QColor& back
 
 // A plain-text label with its name, font and text colour.
 QLabel* makeLabel(QWidget* parent, const QString& name, const QString& text, const QFont& font, const QColor& color);
+
+// A push button that Enter presses as well as Space, as people expect of a focused button.
+QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption);
 
 // Places a widget at its layout rectangle (in twips) inside its parent.
 void place(QWidget* widget, int left, int top, int width, int height);

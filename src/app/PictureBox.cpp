@@ -2,8 +2,6 @@
 
 #include "knowledge/Pictures.h"
 
-#include <QIcon>
-
 namespace orbelle::app {
 
 PictureBox::PictureBox(QWidget* parent)
@@ -14,7 +12,11 @@ PictureBox::PictureBox(QWidget* parent)
 
 void PictureBox::setPicture(const modLearnAstrology::Picture& picture, const QString& glyphOf) {
     const QSize size(picture.width, picture.height);
-    const QIcon icon(QString::fromUtf8(picture.resource.data(), qsizetype(picture.resource.size())));
+    const QString resource = QString::fromUtf8(picture.resource.data(), qsizetype(picture.resource.size()));
+    auto cached = m_icons.constFind(resource);
+    if (cached == m_icons.constEnd())
+        cached = m_icons.insert(resource, QIcon(resource));
+    const QIcon& icon = *cached;
     setPixmap(icon.pixmap(size, devicePixelRatioF()));
     // The box grows to the picture: the Moon is taller than the box as laid out.
     resize(size);

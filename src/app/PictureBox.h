@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QHash>
+#include <QIcon>
 #include <QLabel>
 
 namespace modLearnAstrology {
@@ -17,6 +19,11 @@ public:
     explicit PictureBox(QWidget* parent = nullptr);
 
     void setPicture(const modLearnAstrology::Picture& picture, const QString& glyphOf);
+
+private:
+    // One icon per picture for the box's lifetime: a fresh icon would decode the image
+    // again each time and leave a new entry in Qt's pixmap cache.
+    QHash<QString, QIcon> m_icons;
 };
 
 } // namespace orbelle::app

@@ -32,8 +32,7 @@ ResultScreen::ResultScreen(CopyGuard& copyGuard, QWidget* parent)
     place(RTB, 120, 120, 7935, 3255);
     copyGuard.watch(RTB);
 
-    cmdBackToMain = new QPushButton(tr("&Back To Main"), this);
-    cmdBackToMain->setObjectName(QStringLiteral("cmdBackToMain_1"));
+    cmdBackToMain = makeButton(this, QStringLiteral("cmdBackToMain_1"), tr("&Back To Main"));
     place(cmdBackToMain, 3507, 3480, 1400, 400);
 }
 

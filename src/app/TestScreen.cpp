@@ -64,7 +64,9 @@ TestScreen::TestScreen(CopyGuard& copyGuard, QWidget* parent)
         box->setContextMenuPolicy(Qt::NoContextMenu);
         box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        box->setFocusPolicy(Qt::NoFocus);
+        // Focusable so that the keyboard can scroll a long choice; nothing in it can be
+        // selected, so nothing can be copied.
+        box->setFocusPolicy(Qt::TabFocus);
         box->setAccessibleName(tr("Choice %1").arg(k + 1));
         setTextColor(box, White);
         setBackground(box, DarkGreen);
@@ -75,8 +77,7 @@ TestScreen::TestScreen(CopyGuard& copyGuard, QWidget* parent)
     }
     optAnswer_Choice[0]->setChecked(true);
 
-    cmdNextQuestion = new QPushButton(tr("Next Question"), this);
-    cmdNextQuestion->setObjectName(QStringLiteral("cmdNextQuestion"));
+    cmdNextQuestion = makeButton(this, QStringLiteral("cmdNextQuestion"), tr("Next Question"));
     place(cmdNextQuestion, 6600, 3480, 1500, 400);
 
     // Keys 1 to 5 pick a choice while a question is on screen; a shortcut of a screen
@@ -94,6 +95,8 @@ void TestScreen::showQuestion(const test::QuestionView& question) {
     for (std::size_t k = 0; k < 5; ++k) {
         const QString choice = QString::fromStdString(question.choices[k]);
         optAnswer_Choice[k]->setText(choice);
+        // The caption is the stored text; a screen reader says what the box beside it shows.
+        optAnswer_Choice[k]->setAccessibleName(choice);
         QString shown = choice;
         shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
         if (txtAnswer_Choice[k]->toPlainText() != shown)
@@ -112,8 +115,12 @@ int TestScreen::selectedChoice() const {
 }
 
 void TestScreen::selectChoice(int index) {
-    if (index >= 0 && index < 5)
-        optAnswer_Choice[std::size_t(index)]->setChecked(true);
+    if (index < 0 || index >= 5)
+        return;
+    optAnswer_Choice[std::size_t(index)]->setChecked(true);
+    // Tab enters the choices at the selected one, as it does after the arrow keys.
+    for (int k = 0; k < 5; ++k)
+        optAnswer_Choice[std::size_t(k)]->setFocusPolicy(k == index ? Qt::StrongFocus : Qt::ClickFocus);
 }
 
 bool TestScreen::eventFilter(QObject* watched, QEvent* event) {

@@ -30,8 +30,8 @@ WelcomeScreen::WelcomeScreen(QWidget* parent)
 
     const char* welcome[3] = {
         "Welcome to the world of learning the significance of astrology, signs, stars, planets and houses!",
-        "This software aims to help you understand the importance of astrology better and learn the effects and "
-        "attributes of the signs, planets and houses.",
+        ("This software aims to help you understand the importance of astrology better and learn the effects and "
+         "attributes of the signs, planets and houses."),
         "Select one option below and click on the Next button to continue.",
     };
     const int tops[3] = {240, 720, 1200};
@@ -69,8 +69,7 @@ WelcomeScreen::WelcomeScreen(QWidget* parent)
     cboTestOptionSub = makeList(this, "cboTestOptionSub", tr("Test attribute"));
     place(cboTestOptionSub, 2280, 3480, 2535, 330);
 
-    cmdNext = new QPushButton(tr("Next"), this);
-    cmdNext->setObjectName(QStringLiteral("cmdNext"));
+    cmdNext = makeButton(this, QStringLiteral("cmdNext"), tr("Next"));
     place(cmdNext, 7055, 3410, 1000, 400);
 }
 

@@ -24,6 +24,7 @@
 #include <QFrame>
 #include <QLayout>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -139,30 +140,19 @@ void frmMain::buildWindow() {
 
     // The keyboard walks the window from top to bottom; controls of covered screens and
     // the banner behind are hidden, so Tab passes them by.
-    const QList<QWidget*> order{Label61,
-                                Frame1->optOption[0],
-                                Frame1->cboLearnOptionMain,
-                                Frame1->cboLearnOptionSub,
-                                Frame1->optOption[1],
-                                Frame1->cboTestOptionMain,
-                                Frame1->cboTestOptionSub,
-                                Frame1->cmdNext,
-                                Frame2->valueBox,
-                                Frame2->cmdBackToMain,
-                                Frame2->cmdBackDesc,
-                                Frame2->cmdNextDesc,
-                                Frame3->optAnswer_Choice[0],
-                                Frame3->optAnswer_Choice[1],
-                                Frame3->optAnswer_Choice[2],
-                                Frame3->optAnswer_Choice[3],
-                                Frame3->optAnswer_Choice[4],
-                                Frame3->cmdNextQuestion,
-                                Frame4->RTB,
-                                Frame4->cmdBackToMain,
-                                lblCobrand,
-                                lblFullBrand};
+    const QList<QWidget*> order{
+        Label61, Frame1->optOption[0], Frame1->cboLearnOptionMain, Frame1->cboLearnOptionSub, Frame1->optOption[1],
+        Frame1->cboTestOptionMain, Frame1->cboTestOptionSub, Frame1->cmdNext, Frame2->valueBox, Frame2->cmdBackToMain,
+        Frame2->cmdBackDesc, Frame2->cmdNextDesc, Frame3->optAnswer_Choice[0], Frame3->optAnswer_Choice[1],
+        Frame3->optAnswer_Choice[2], Frame3->optAnswer_Choice[3], Frame3->optAnswer_Choice[4], Frame3->cmdNextQuestion,
+        // The choice texts come after the button, so that one Tab
+        // goes from the choices to Next Question.
+        Frame3->txtAnswer_Choice[0], Frame3->txtAnswer_Choice[1], Frame3->txtAnswer_Choice[2],
+        Frame3->txtAnswer_Choice[3], Frame3->txtAnswer_Choice[4], Frame4->RTB, Frame4->cmdBackToMain, lblCobrand,
+        lblFullBrand};
     for (qsizetype i = 0; i + 1 < order.size(); ++i)
         setTabOrder(order[i], order[i + 1]);
+    Frame1->optOption[0]->setFocus(); // the first choice a person makes
 
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     adjustSize();
@@ -220,8 +210,11 @@ void frmMain::Form_Load() {
     });
 }
 
-void frmMain::raiseScreen(QWidget* screen) {
+void frmMain::raiseScreen(QWidget* screen, QWidget* focus) {
     screens->setCurrentWidget(screen);
+    // The keyboard focus moves with the screen, to the control a person uses next.
+    if (focus)
+        focus->setFocus(Qt::OtherFocusReason);
 }
 
 void frmMain::bringToFront(LinkLabel* banner) {
@@ -288,10 +281,10 @@ void frmMain::cmdNext_Click() {
         m_state.CurrentIndex = 0;
         if (learn) {
             Frame2->showRecord(learn::ShowRecord(m_state));
-            raiseScreen(Frame2);
+            raiseScreen(Frame2, Frame2->cmdNextDesc);
         } else {
             Frame3->showQuestion(test::ShowQuestion(m_state, m_services.random));
-            raiseScreen(Frame3);
+            raiseScreen(Frame3, Frame3->optAnswer_Choice[0]);
         }
     });
 }
@@ -299,7 +292,7 @@ void frmMain::cmdNext_Click() {
 void frmMain::cmdBackToMain_Click(int /*index*/) {
     guarded("cmdBackToMain_Click", [&] {
         m_state.resetWalk();
-        raiseScreen(Frame1);
+        raiseScreen(Frame1, Frame1->cmdNext);
     });
 }
 
@@ -336,7 +329,7 @@ void frmMain::cmdNextQuestion_Click() {
             return;
         }
         Frame4->writeReport(test::ShowResult(m_state));
-        raiseScreen(Frame4);
+        raiseScreen(Frame4, Frame4->RTB);
     });
 }
 

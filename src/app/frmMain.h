@@ -53,7 +53,7 @@ private:
     void buildWindow();
     void connectHandlers();
     void Form_Load();
-    void raiseScreen(QWidget* screen);
+    void raiseScreen(QWidget* screen, QWidget* focus = nullptr);
     void bringToFront(LinkLabel* banner);
     void notify(std::string_view notice);
 

@@ -85,8 +85,16 @@ std::string UnscrambleText(std::string_view text) {
     return shifted(text, -ScrambleShift);
 }
 
+std::optional<std::string> TryReadSetting(orbelle::app::Services& services, const std::string& key) {
+    const std::optional<std::string> stored =
+        services.settings.read(services.applicationName, SettingsSection, ScrambleText(key), {});
+    if (!stored)
+        return std::nullopt;
+    return UnscrambleText(*stored);
+}
+
 std::string ReadSetting(orbelle::app::Services& services, const std::string& key) {
-    return UnscrambleText(services.settings.read(services.applicationName, SettingsSection, ScrambleText(key), {}));
+    return TryReadSetting(services, key).value_or(std::string());
 }
 
 bool TryWriteSetting(orbelle::app::Services& services, const std::string& key, const std::string& value) {
@@ -184,7 +192,11 @@ void UpdateReminder(orbelle::app::Services& services, const QLocale& locale) noe
         if (todayText.empty())
             return;
 
-        const std::string stored = ReadSetting(services, DurationKey);
+        // A store that cannot be read ends the reminder here; it could not be written either.
+        const std::optional<std::string> readable = TryReadSetting(services, DurationKey);
+        if (!readable)
+            return;
+        const std::string& stored = *readable;
         const std::optional<QDate> last = stored.empty() ? std::nullopt : ReadStoredDate(stored, locale);
         if (!last) {
             // Nothing stored yet, or a text that is no longer a date (the user changed

@@ -35,6 +35,9 @@ inline constexpr const char* DurationKey = "Duration";
 // The unscrambled value stored under the scrambled key, or "" when there is none or
 // the store cannot be read.
 std::string ReadSetting(orbelle::app::Services& services, const std::string& key);
+
+// As ReadSetting, but nothing when the store itself cannot be read.
+std::optional<std::string> TryReadSetting(orbelle::app::Services& services, const std::string& key);
 // Stores the scrambled value under the scrambled key; a failure goes unreported.
 void WriteSetting(orbelle::app::Services& services, const std::string& key, const std::string& value);
 // As WriteSetting, for the callers that must stop when the store refuses the write.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace orbelle::platform {
@@ -8,9 +9,10 @@ namespace orbelle::platform {
 class SettingsStore {
 public:
     virtual ~SettingsStore() = default;
-    // The stored text, or fallback when the entry is absent or cannot be read.
-    virtual std::string read(const std::string& application, const std::string& section, const std::string& key,
-                             const std::string& fallback) = 0;
+    // The stored text, fallback when the entry is absent, or nothing when the store
+    // itself cannot be read (a file without read permission, a folder in its place).
+    virtual std::optional<std::string> read(const std::string& application, const std::string& section,
+                                            const std::string& key, const std::string& fallback) = 0;
     // False when the entry could not be written.
     virtual bool write(const std::string& application, const std::string& section, const std::string& key,
                        const std::string& value) = 0;

@@ -40,6 +40,8 @@ private slots:
     void backToMainFromRecord7ThenNextStartsAtRecord0();
     void wholeWalkByKeyboard();
     void longestValueCanBeReadInFull();
+    void captionsGrowFromTheirCorner();
+    void enterPressesTheFocusedButton();
 
 private:
     AppFixture* m_app = nullptr;
@@ -95,6 +97,7 @@ void TestLearnMode::startState() {
     QVERIFY(welcome()->cboLearnOptionMain->isEnabled() && welcome()->cboLearnOptionSub->isEnabled());
     QVERIFY(!welcome()->cboTestOptionMain->isEnabled() && !welcome()->cboTestOptionSub->isEnabled());
     QVERIFY(m_app->messageBox.shown.empty());
+    QCOMPARE(QApplication::focusWidget(), welcome()->optOption[0]);
 }
 
 void TestLearnMode::modeSwitchKeepsSelections() {
@@ -350,6 +353,32 @@ void TestLearnMode::longestValueCanBeReadInFull() {
     QCOMPARE(learn()->valueBox->geometry(), QRect(64, 55, 473, 169));
     QLabel* value = learn()->lblLabel[3];
     QVERIFY(value->heightForWidth(learn()->valueBox->viewport()->width()) <= value->height());
+}
+
+void TestLearnMode::captionsGrowFromTheirCorner() {
+    pick(welcome()->cboLearnOptionMain, "Learn By Planets");
+    pick(welcome()->cboLearnOptionSub, "Time to complete one Cycle");
+    pressNext();
+    const QPoint corners[3] = {{64, 8}, {192, 8}, {64, 39}};
+    for (int i = 0; i < 3; ++i) {
+        QLabel* caption = learn()->lblLabel[std::size_t(i)];
+        QCOMPARE(caption->pos(), corners[i]);
+        QVERIFY2(caption->width() >= caption->sizeHint().width(), "the whole caption shows");
+    }
+    QCOMPARE(shown(1), QString("Time to complete one Cycle"));
+}
+
+void TestLearnMode::enterPressesTheFocusedButton() {
+    welcome()->cmdNext->setFocus();
+    QTest::keyClick(welcome()->cmdNext, Qt::Key_Return);
+    QCOMPARE(w->screens->currentWidget(), learn());
+    QCOMPARE(QApplication::focusWidget(), learn()->cmdNextDesc);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QCOMPARE(shown(2), QString("Taurus"));
+    learn()->cmdBackToMain->setFocus();
+    QTest::keyClick(learn()->cmdBackToMain, Qt::Key_Enter);
+    QCOMPARE(w->screens->currentWidget(), welcome());
+    QCOMPARE(QApplication::focusWidget(), welcome()->cmdNext);
 }
 
 QTEST_MAIN(TestLearnMode)

@@ -14,6 +14,7 @@
 #include <cmath>
 #include <deque>
 #include <map>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <tuple>
@@ -78,11 +79,13 @@ public:
     int reads = 0;
     int writes = 0;
 
-    std::string read(const std::string& application, const std::string& section, const std::string& key,
-                     const std::string& fallback) override {
+    std::optional<std::string> read(const std::string& application, const std::string& section, const std::string& key,
+                                    const std::string& fallback) override {
         ++reads;
         const auto found = entries.find({application, section, key});
-        if (failReads || found == entries.end())
+        if (failReads)
+            return std::nullopt;
+        if (found == entries.end())
             return fallback;
         return found->second;
     }

@@ -235,10 +235,12 @@ void TestUpdateReminder::failingStore() {
 
     QCOMPARE(static_cast<int>(desk.box.shown.size()), messages);
     QVERIFY(desk.shell.opened.empty());
-    if (failWrites)
+    // A store that cannot be read or written keeps what it had.
+    if (failWrites || failReads)
         QCOMPARE(desk.stored(), storedBefore ? QStringLiteral("11/1/2026") : Absent);
     else
         QCOMPARE(desk.stored(), QStringLiteral("12/6/2026"));
+    QCOMPARE(desk.store.writes, failReads ? 0 : 1);
 }
 
 void TestUpdateReminder::fourDigitYearFormat_data() {

@@ -2,7 +2,6 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
-#include <QMimeData>
 
 namespace orbelle::platform {
 
@@ -11,13 +10,9 @@ void QtClipboard::clear() noexcept {
         QClipboard* clipboard = QGuiApplication::clipboard();
         if (!clipboard)
             return;
-        // Skip the write when there is nothing to remove: clearing an empty clipboard
-        // on every mouse move would only make the window take ownership again and again.
-        const QMimeData* held = clipboard->mimeData(QClipboard::Clipboard);
-        if (held && !held->formats().isEmpty())
-            clipboard->clear(QClipboard::Clipboard);
-        if (clipboard->supportsSelection() && !clipboard->text(QClipboard::Selection).isEmpty())
-            clipboard->clear(QClipboard::Selection);
+        // Cleared without asking what it holds first: asking is a round trip to the
+        // program that owns it, and one that hangs would freeze this window.
+        clipboard->clear(QClipboard::Clipboard);
     } catch (...) {
         // The guard must never stop the click that triggered it.
     }

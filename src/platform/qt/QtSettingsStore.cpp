@@ -20,22 +20,25 @@ QString QtSettingsStore::filePath(const std::string& application) const {
     return m_folder + QLatin1Char('/') + name + QLatin1Char('/') + name + QLatin1String(".conf");
 }
 
-std::string QtSettingsStore::read(const std::string& application, const std::string& section, const std::string& key,
-                                  const std::string& fallback) {
+std::optional<std::string> QtSettingsStore::read(const std::string& application, const std::string& section,
+                                                 const std::string& key, const std::string& fallback) {
     try {
-        const QString path = filePath(application);
-        if (!QFileInfo(path).isFile())
+        const QFileInfo file(filePath(application));
+        if (file.isDir())
+            return std::nullopt;
+        if (!file.exists())
             return fallback;
-        QSettings settings(path, QSettings::IniFormat);
-        if (settings.status() != QSettings::NoError)
-            return fallback;
+        QSettings settings(file.filePath(), QSettings::IniFormat);
+        // Junk in the file is only a FormatError: what can be read of it still counts.
+        if (settings.status() == QSettings::AccessError)
+            return std::nullopt;
         const QString fullKey = QString::fromStdString(section) + QLatin1Char('/') + QString::fromStdString(key);
         const QVariant value = settings.value(fullKey);
         if (!value.isValid() || !value.canConvert<QString>())
             return fallback;
         return value.toString().toStdString();
     } catch (...) {
-        return fallback;
+        return std::nullopt;
     }
 }
 

@@ -12,7 +12,7 @@ class QtSettingsStore final : public SettingsStore {
 public:
     explicit QtSettingsStore(QString folder);
 
-    std::string read(const std::string& application, const std::string& section, const std::string& key,
+    std::optional<std::string> read(const std::string& application, const std::string& section, const std::string& key,
                      const std::string& fallback) override;
     bool write(const std::string& application, const std::string& section, const std::string& key,
                const std::string& value) override;

@@ -3,6 +3,8 @@
 #include <QDir>
 #include <QStandardPaths>
 
+#include <unistd.h>
+
 namespace orbelle::platform {
 
 QtSingleInstance::QtSingleInstance(const QString& lockFilePath)
@@ -30,10 +32,13 @@ bool QtSingleInstance::anotherIsRunning() {
 }
 
 QString QtSingleInstance::defaultLockFilePath(const QString& application) {
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (folder.isEmpty())
-        folder = QDir::tempPath();
-    return folder + QLatin1Char('/') + application + QLatin1String(".lock");
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (!folder.isEmpty())
+        return folder + QLatin1Char('/') + application + QLatin1String(".lock");
+    // The shared temporary folder is a last resort: name the user, so that another
+    // user's copy does not count.
+    return QDir::tempPath() + QLatin1Char('/') + application + QLatin1Char('-') + QString::number(::getuid()) +
+           QLatin1String(".lock");
 }
 
 } // namespace orbelle::platform
