@@ -2,12 +2,41 @@
 
 #include "app/AccessKeyText.h"
 
+#include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStyleOptionFocusRect>
 
 namespace orbelle::app {
+
+namespace {
+
+// Tells assistive technology that the label is a link, and lets it follow the link.
+class LinkLabelAccessible : public QAccessibleWidget {
+public:
+    explicit LinkLabelAccessible(LinkLabel* link)
+        : QAccessibleWidget(link, QAccessible::Link) {}
+
+    QString text(QAccessible::Text kind) const override {
+        if (kind == QAccessible::Name)
+            return static_cast<const LinkLabel*>(widget())->text();
+        return QAccessibleWidget::text(kind);
+    }
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString& action) override {
+        if (action == pressAction())
+            emit static_cast<LinkLabel*>(widget())->activated();
+    }
+};
+
+QAccessibleInterface* linkLabelAccessible(const QString& className, QObject* object) {
+    if (className == QLatin1String(LinkLabel::staticMetaObject.className()) && object && object->isWidgetType())
+        return new LinkLabelAccessible(static_cast<LinkLabel*>(object));
+    return nullptr;
+}
+
+} // namespace
 
 LinkLabel::LinkLabel(const QString& caption, QWidget* parent)
     : QLabel(parent) {
@@ -18,7 +47,12 @@ LinkLabel::LinkLabel(const QString& caption, QWidget* parent)
     QFont underlined = font();
     underlined.setUnderline(true);
     setFont(underlined);
-    setAccessibleDescription(tr("Link: opens a web page"));
+    setAccessibleDescription(tr("Opens a web page"));
+    static const bool accessibleFactoryInstalled = [] {
+        QAccessible::installFactory(linkLabelAccessible);
+        return true;
+    }();
+    Q_UNUSED(accessibleFactoryInstalled);
 }
 
 void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {

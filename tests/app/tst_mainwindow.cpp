@@ -10,6 +10,7 @@
 #include "app/WelcomeScreen.h"
 #include "app/frmAbout.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QFontDatabase>
 #include <QFontInfo>
@@ -51,6 +52,7 @@ private slots:
     void menuCommandsOpenTheirPages();
     void linkLabels_data();
     void linkLabels();
+    void linkLabelIsALinkToAssistiveTechnology();
     void linkLabelOpensByKeyboard();
     void cobrandShowsOneAmpersandAndItsBlanks();
     void bannerDraw_data();
@@ -239,6 +241,17 @@ void TestMainWindow::linkLabels() {
     link->show(); // the banner behind is hidden; show it to click it
     QTest::mouseClick(link, Qt::LeftButton);
     QCOMPARE(m_app->shell.opened, std::vector<std::string>{kAddress + page.toStdString()});
+}
+
+void TestMainWindow::linkLabelIsALinkToAssistiveTechnology() {
+    QAccessibleInterface* link = QAccessible::queryAccessibleInterface(w->Label61);
+    QVERIFY(link);
+    QCOMPARE(link->role(), QAccessible::Link);
+    QCOMPARE(link->text(QAccessible::Name), w->Label61->text());
+    QAccessibleActionInterface* actions = link->actionInterface();
+    QVERIFY(actions);
+    actions->doAction(QAccessibleActionInterface::pressAction());
+    QCOMPARE(m_app->shell.opened, std::vector<std::string>{kAddress + "home-page"});
 }
 
 void TestMainWindow::linkLabelOpensByKeyboard() {
