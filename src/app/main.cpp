@@ -30,10 +30,15 @@ int main(int argc, char* argv[]) {
     platform::QtSettingsStore settings(platform::QtSettingsStore::defaultFolder());
     platform::QtClock clock;
     platform::Mt19937Random random;
-    app::Services services{
-        messageBox, clipboard, shell, settings, clock, random, name.toStdString(), [] { modHelp::CloseAllAndEnd(); }};
-
     platform::QtSingleInstance singleInstance(platform::QtSingleInstance::defaultLockFilePath(name));
+    // The process ends without unwinding, so the lock is given up by hand first: a lock
+    // left behind could later name this program's own reused process id.
+    app::Services services{
+        messageBox, clipboard, shell, settings, clock, random, name.toStdString(), [&singleInstance] {
+            singleInstance.release();
+            modHelp::CloseAllAndEnd();
+        }};
+
     std::unique_ptr<app::frmMain> window = app::RunStartup(services, singleInstance);
     if (!window)
         return 0;

@@ -13,6 +13,8 @@ class QtSingleInstance final : public SingleInstance {
 public:
     explicit QtSingleInstance(const QString& lockFilePath);
     bool anotherIsRunning() override;
+    // Gives the claim up; the program does this just before it ends.
+    void release() { m_lock.unlock(); }
 
     // <runtime folder>/<application>.lock for the current user.
     static QString defaultLockFilePath(const QString& application);
