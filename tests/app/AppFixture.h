@@ -8,11 +8,24 @@
 #include "fakes/FakePlatform.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QTest>
 
 #include <memory>
 
 namespace orbelle::fakes {
+
+// Picks a list entry as a person does with the keyboard: focus the list, step to it.
+inline void pickEntry(QComboBox* list, const QString& entry) {
+    const int target = list->findText(entry);
+    QVERIFY2(target >= 0, qPrintable(entry));
+    list->setFocus();
+    while (list->currentIndex() < target)
+        QTest::keyClick(list, Qt::Key_Down);
+    while (list->currentIndex() > target)
+        QTest::keyClick(list, Qt::Key_Up);
+    QCOMPARE(list->currentText(), entry);
+}
 
 struct AppFixture {
     FakeMessageBox messageBox;

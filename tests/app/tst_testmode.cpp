@@ -68,18 +68,8 @@ void TestTestMode::cleanup() {
 
 void TestTestMode::choose(const QString& topic, const QString& attribute) {
     QTest::mouseClick(w->Frame1->optOption[1], Qt::LeftButton);
-    // Steps through a list with the arrow keys, as a person picks an entry.
-    const auto pick = [](QComboBox* list, const QString& entry) {
-        const int target = list->findText(entry);
-        QVERIFY2(target >= 0, qPrintable(entry));
-        list->setFocus();
-        while (list->currentIndex() < target)
-            QTest::keyClick(list, Qt::Key_Down);
-        while (list->currentIndex() > target)
-            QTest::keyClick(list, Qt::Key_Up);
-    };
-    pick(w->Frame1->cboTestOptionMain, topic);
-    pick(w->Frame1->cboTestOptionSub, attribute);
+    pickEntry(w->Frame1->cboTestOptionMain, topic);
+    pickEntry(w->Frame1->cboTestOptionSub, attribute);
     QCOMPARE(w->Frame1->cboTestOptionSub->currentText(), attribute);
 }
 
