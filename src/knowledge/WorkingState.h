@@ -35,4 +35,13 @@ struct WorkingState {
     }
 };
 
+// The entry at index of a working list, or the empty text outside it: a stray index
+// shows nothing rather than reading past the list.
+inline const std::string& TextAt(const std::vector<std::string>& list, int index) {
+    static const std::string none;
+    if (index < 0 || index >= static_cast<int>(list.size()))
+        return none;
+    return list[static_cast<std::size_t>(index)];
+}
+
 } // namespace modLearnAstrology

@@ -16,13 +16,6 @@ std::vector<std::string> workingCopy(const Column& column) {
     return copy;
 }
 
-const std::string& entryAt(const std::vector<std::string>& list, int index) {
-    static const std::string none;
-    if (index < 0 || index >= static_cast<int>(list.size()))
-        return none;
-    return list[static_cast<std::size_t>(index)];
-}
-
 int upperIndex(const std::vector<std::string>& list) {
     return static_cast<int>(list.size()) - 1;
 }
@@ -40,12 +33,12 @@ RecordView ShowRecord(WorkingState& state) {
     RecordView view;
     view.topicCaption = state.TopicCaption;
     view.attributeCaption = state.AttributeCaption;
-    view.value = entryAt(state.RecordValues, state.CurrentIndex);
+    view.value = TextAt(state.RecordValues, state.CurrentIndex);
     if (topic == Topic::Houses) {
         view.title = RecordTitle(Topic::Houses, state.CurrentIndex);
         return view;
     }
-    view.title = entryAt(state.RecordNames, state.CurrentIndex);
+    view.title = TextAt(state.RecordNames, state.CurrentIndex);
     // The picture list follows the walk's record count: ten records are the planets.
     const Topic pictures =
         upperIndex(state.RecordValues) == RecordCount(Topic::Planets) ? Topic::Planets : Topic::Signs;

@@ -29,12 +29,6 @@ template <typename T> const T* slotAt(const std::vector<T>& list, int index) {
     return &list[static_cast<std::size_t>(index)];
 }
 
-const std::string& textAt(const std::vector<std::string>& list, int index) {
-    static const std::string none;
-    const std::string* text = slotAt(list, index);
-    return text != nullptr ? *text : none;
-}
-
 // Draws a record r = nearest(u * (n - 1)) until it differs from taken[0..filled].
 // Both loops of the generator reject repeats this way, without a retry limit: every
 // value still missing keeps a non-zero chance per draw, so the loop always ends.
@@ -65,7 +59,7 @@ void buildTest(WorkingState& state, Topic topic, int n, platform::RandomSource& 
     for (int i = 0; i < n; ++i) {
         const int r = drawUnused(random, n, state.QuestionOrder, static_cast<std::size_t>(i));
         state.QuestionOrder[static_cast<std::size_t>(i)] = r;
-        state.CorrectAnswers[static_cast<std::size_t>(i)] = textAt(state.RecordValues, r);
+        state.CorrectAnswers[static_cast<std::size_t>(i)] = TextAt(state.RecordValues, r);
     }
 }
 
@@ -97,8 +91,8 @@ QuestionView ShowQuestion(WorkingState& state, platform::RandomSource& random) {
     view.topicCaption = state.TopicCaption;
     view.attributeCaption = state.AttributeCaption;
     for (std::size_t k = 0; k < ChoiceCount; ++k)
-        view.choices[k] = textAt(state.RecordValues, choiceRecords[k]);
-    view.recordName = textAt(state.RecordNames, *asked);
+        view.choices[k] = TextAt(state.RecordValues, choiceRecords[k]);
+    view.recordName = TextAt(state.RecordNames, *asked);
     if (topic == Topic::Houses) {
         view.title = RecordTitle(Topic::Houses, *asked);
         return view;

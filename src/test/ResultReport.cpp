@@ -6,18 +6,12 @@
 
 namespace orbelle::test {
 
+using modLearnAstrology::TextAt;
 using modLearnAstrology::WorkingState;
 
 namespace {
 
 constexpr const char* LineBreak = "\r\n";
-
-const std::string& textAt(const std::vector<std::string>& list, int index) {
-    static const std::string none;
-    if (index < 0 || index >= static_cast<int>(list.size()))
-        return none;
-    return list[static_cast<std::size_t>(index)];
-}
 
 int orderAt(const std::vector<int>& order, int index) {
     if (index < 0 || index >= static_cast<int>(order.size()))
@@ -37,9 +31,9 @@ ResultReport ShowResult(const WorkingState& state) {
     pieces.push_back({"Orbelle Result" + paragraph, true});
     pieces.push_back({state.TopicCaption + " - " + state.AttributeCaption + paragraph, true});
     for (int q = 0; q < report.total; ++q) {
-        const std::string& right = textAt(state.CorrectAnswers, q);
-        const std::string& given = textAt(state.UserAnswers, q);
-        pieces.push_back({"Question: " + textAt(state.RecordNames, orderAt(state.QuestionOrder, q)) + LineBreak, true});
+        const std::string& right = TextAt(state.CorrectAnswers, q);
+        const std::string& given = TextAt(state.UserAnswers, q);
+        pieces.push_back({"Question: " + TextAt(state.RecordNames, orderAt(state.QuestionOrder, q)) + LineBreak, true});
         pieces.push_back({"Correct Answer: ", true});
         pieces.push_back({right + LineBreak, false});
         pieces.push_back({"Your Answer: ", true});
