@@ -5,7 +5,7 @@
 #include "app/Services.h"
 #include "app/frmMain.h"
 
-#include "fakes/FakePlatform.h"
+#include "fakes/FakeServices.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -27,15 +27,7 @@ inline void pickEntry(QComboBox* list, const QString& entry) {
     QCOMPARE(list->currentText(), entry);
 }
 
-struct AppFixture {
-    FakeMessageBox messageBox;
-    FakeClipboard clipboard;
-    FakeShell shell;
-    FakeSettingsStore settings;
-    FakeClock clock;
-    ScriptedRandom random;
-    int endRequests = 0;
-    app::Services services{messageBox, clipboard, shell, settings, clock, random, "Orbelle", [this] { ++endRequests; }};
+struct AppFixture : FakeServices {
     std::unique_ptr<app::frmMain> window;
 
     app::frmMain& open() {

@@ -4,7 +4,7 @@
 #include "app/Services.h"
 #include "app/modHelp.h"
 
-#include "fakes/FakePlatform.h"
+#include "fakes/FakeServices.h"
 
 #include <QDate>
 #include <QLocale>
@@ -23,14 +23,9 @@ const QDate Today(2026, 12, 6);
 const QLocale Us(QLocale::English, QLocale::UnitedStates);
 const QString Absent = QStringLiteral("<absent>");
 
-struct Desk {
-    FakeMessageBox box;
-    FakeClipboard clipboard;
-    FakeShell shell;
-    FakeSettingsStore store;
-    FakeClock clock;
-    ScriptedRandom random;
-    Services services{box, clipboard, shell, store, clock, random, "Orbelle", {}};
+struct Desk : FakeServices {
+    FakeMessageBox& box = messageBox;
+    FakeSettingsStore& store = settings;
 
     // The stored date, read the way the store holds it.
     QString stored() const {

@@ -3,7 +3,7 @@
 #include "app/Services.h"
 #include "app/modHelp.h"
 
-#include "fakes/FakePlatform.h"
+#include "fakes/FakeServices.h"
 
 #include <QTest>
 
@@ -52,19 +52,13 @@ void TestWebPages::address() {
     const std::string pageKey = key.toStdString();
     QCOMPARE(QString::fromStdString(modHelp::WebPageAddress(pageKey)), expected);
 
-    FakeMessageBox box;
-    FakeClipboard clipboard;
-    FakeShell shell;
-    FakeSettingsStore store;
-    FakeClock clock;
-    ScriptedRandom random;
-    orbelle::app::Services services{box, clipboard, shell, store, clock, random, "Orbelle", {}};
-    modHelp::OpenWebPage(services, pageKey);
-    QCOMPARE(shell.opened.size(), std::size_t{1});
-    QCOMPARE(QString::fromStdString(shell.opened.front()), expected);
+    FakeServices fake;
+    modHelp::OpenWebPage(fake.services, pageKey);
+    QCOMPARE(fake.shell.opened.size(), std::size_t{1});
+    QCOMPARE(QString::fromStdString(fake.shell.opened.front()), expected);
     // Opening a page touches nothing else.
-    QVERIFY(box.shown.empty());
-    QCOMPARE(store.reads + store.writes, 0);
+    QVERIFY(fake.messageBox.shown.empty());
+    QCOMPARE(fake.settings.reads + fake.settings.writes, 0);
 }
 
 void TestWebPages::everyPageKeyIsListed() {
