@@ -119,14 +119,8 @@ void frmMain::buildWindow() {
     screens->setObjectName(QStringLiteral("screens"));
     place(screens, 120, 500, 8175, 3975);
     Frame1 = new WelcomeScreen;
-    Frame2 = new LearnScreen;
-    Frame3 = new TestScreen(*m_copyGuard);
-    Frame4 = new ResultScreen(*m_copyGuard);
-    for (QWidget* screen : {static_cast<QWidget*>(Frame1), static_cast<QWidget*>(Frame2), static_cast<QWidget*>(Frame3),
-                            static_cast<QWidget*>(Frame4)}) {
-        setBackground(screen, DarkGreen);
-        screens->addWidget(screen);
-    }
+    setBackground(Frame1, DarkGreen);
+    screens->addWidget(Frame1);
 
     fraFullBrand = new QFrame(client);
     fraFullBrand->setObjectName(QStringLiteral("fraFullBrand"));
@@ -138,26 +132,77 @@ void frmMain::buildWindow() {
     // take the keyboard focus unseen.
     bringToFront(lblCobrand);
 
-    // The keyboard walks the window from top to bottom; controls of covered screens and
-    // the banner behind are hidden, so Tab passes them by.
-    const QList<QWidget*> order{
-        Label61, Frame1->optOption[0], Frame1->cboLearnOptionMain, Frame1->cboLearnOptionSub, Frame1->optOption[1],
-        Frame1->cboTestOptionMain, Frame1->cboTestOptionSub, Frame1->cmdNext, Frame2->valueBox, Frame2->cmdBackToMain,
-        Frame2->cmdBackDesc, Frame2->cmdNextDesc, Frame3->optAnswer_Choice[0], Frame3->optAnswer_Choice[1],
-        Frame3->optAnswer_Choice[2], Frame3->optAnswer_Choice[3], Frame3->optAnswer_Choice[4], Frame3->cmdNextQuestion,
-        // The choice texts come after the button, so that one Tab
-        // goes from the choices to Next Question.
-        Frame3->txtAnswer_Choice[0], Frame3->txtAnswer_Choice[1], Frame3->txtAnswer_Choice[2],
-        Frame3->txtAnswer_Choice[3], Frame3->txtAnswer_Choice[4], Frame4->RTB, Frame4->cmdBackToMain, lblCobrand,
-        lblFullBrand};
-    for (qsizetype i = 0; i + 1 < order.size(); ++i)
-        setTabOrder(order[i], order[i + 1]);
+    orderTabs();
     Frame1->optOption[0]->setFocus(); // the first choice a person makes
 
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     adjustSize();
     if (const QScreen* screen = this->screen()) // centred on the screen
         move(screen->availableGeometry().center() - rect().center());
+}
+
+LearnScreen* frmMain::Frame2() {
+    buildLaterScreens();
+    return m_learnScreen;
+}
+
+TestScreen* frmMain::Frame3() {
+    buildLaterScreens();
+    return m_testScreen;
+}
+
+ResultScreen* frmMain::Frame4() {
+    buildLaterScreens();
+    return m_resultScreen;
+}
+
+void frmMain::buildLaterScreens() {
+    if (m_learnScreen)
+        return;
+    m_learnScreen = new LearnScreen;
+    m_testScreen = new TestScreen(*m_copyGuard);
+    m_resultScreen = new ResultScreen(*m_copyGuard);
+    for (QWidget* screen : {static_cast<QWidget*>(m_learnScreen), static_cast<QWidget*>(m_testScreen),
+                            static_cast<QWidget*>(m_resultScreen)}) {
+        setBackground(screen, DarkGreen);
+        screens->addWidget(screen);
+    }
+    orderTabs();
+
+    connect(m_learnScreen->cmdBackToMain, &QPushButton::clicked, this, [this] { cmdBackToMain_Click(0); });
+    connect(m_resultScreen->cmdBackToMain, &QPushButton::clicked, this, [this] { cmdBackToMain_Click(1); });
+    connect(m_learnScreen->cmdBackDesc, &QPushButton::clicked, this, [this] { cmdBackDesc_Click(); });
+    connect(m_learnScreen->cmdNextDesc, &QPushButton::clicked, this, [this] { cmdNextDesc_Click(); });
+    connect(m_testScreen->cmdNextQuestion, &QPushButton::clicked, this, [this] { cmdNextQuestion_Click(); });
+    connect(m_testScreen, &TestScreen::answerTextClicked, this, [this](int index) { txtAnswer_Choice_Click(index); });
+}
+
+void frmMain::orderTabs() {
+    // The keyboard walks the window from top to bottom; controls of covered screens and
+    // the banner behind are hidden, so Tab passes them by.
+    QList<QWidget*> order{Label61,
+                          Frame1->optOption[0],
+                          Frame1->cboLearnOptionMain,
+                          Frame1->cboLearnOptionSub,
+                          Frame1->optOption[1],
+                          Frame1->cboTestOptionMain,
+                          Frame1->cboTestOptionSub,
+                          Frame1->cmdNext};
+    if (m_learnScreen) {
+        order << m_learnScreen->valueBox << m_learnScreen->cmdBackToMain << m_learnScreen->cmdBackDesc
+              << m_learnScreen->cmdNextDesc;
+        for (QRadioButton* choice : m_testScreen->optAnswer_Choice)
+            order << choice;
+        // The choice texts come after the button, so that one Tab goes from the choices
+        // to Next Question.
+        order << m_testScreen->cmdNextQuestion;
+        for (QPlainTextEdit* text : m_testScreen->txtAnswer_Choice)
+            order << text;
+        order << m_resultScreen->RTB << m_resultScreen->cmdBackToMain;
+    }
+    order << lblCobrand << lblFullBrand;
+    for (qsizetype i = 0; i + 1 < order.size(); ++i)
+        setTabOrder(order[i], order[i + 1]);
 }
 
 void frmMain::connectHandlers() {
@@ -170,12 +215,6 @@ void frmMain::connectHandlers() {
     connect(Frame1->cboLearnOptionMain, &QComboBox::activated, this, [this] { cboLearnOptionMain_Click(); });
     connect(Frame1->cboTestOptionMain, &QComboBox::activated, this, [this] { cboTestOptionMain_Click(); });
     connect(Frame1->cmdNext, &QPushButton::clicked, this, [this] { cmdNext_Click(); });
-    connect(Frame2->cmdBackToMain, &QPushButton::clicked, this, [this] { cmdBackToMain_Click(0); });
-    connect(Frame4->cmdBackToMain, &QPushButton::clicked, this, [this] { cmdBackToMain_Click(1); });
-    connect(Frame2->cmdBackDesc, &QPushButton::clicked, this, [this] { cmdBackDesc_Click(); });
-    connect(Frame2->cmdNextDesc, &QPushButton::clicked, this, [this] { cmdNextDesc_Click(); });
-    connect(Frame3->cmdNextQuestion, &QPushButton::clicked, this, [this] { cmdNextQuestion_Click(); });
-    connect(Frame3, &TestScreen::answerTextClicked, this, [this](int index) { txtAnswer_Choice_Click(index); });
 
     const auto page = [this](const char* key) {
         return [this, key] { guarded("OpenWebPage", [&] { modHelp::OpenWebPage(m_services, key); }); };
@@ -280,11 +319,11 @@ void frmMain::cmdNext_Click() {
         m_state.AttributeCaption = attributes->currentText().trimmed().toStdString();
         m_state.CurrentIndex = 0;
         if (learn) {
-            Frame2->showRecord(learn::ShowRecord(m_state));
-            raiseScreen(Frame2, Frame2->cmdNextDesc);
+            Frame2()->showRecord(learn::ShowRecord(m_state));
+            raiseScreen(Frame2(), Frame2()->cmdNextDesc);
         } else {
-            Frame3->showQuestion(test::ShowQuestion(m_state, m_services.random));
-            raiseScreen(Frame3, Frame3->optAnswer_Choice[0]);
+            Frame3()->showQuestion(test::ShowQuestion(m_state, m_services.random));
+            raiseScreen(Frame3(), Frame3()->optAnswer_Choice[0]);
         }
     });
 }
@@ -300,7 +339,7 @@ void frmMain::cmdBackDesc_Click() {
     guarded("cmdBackDesc_Click", [&] {
         const learn::StepResult step = learn::BackRecord(m_state);
         if (step.record)
-            Frame2->showRecord(*step.record);
+            Frame2()->showRecord(*step.record);
         if (step.notice)
             notify(*step.notice);
     });
@@ -310,7 +349,7 @@ void frmMain::cmdNextDesc_Click() {
     guarded("cmdNextDesc_Click", [&] {
         const learn::StepResult step = learn::NextRecord(m_state);
         if (step.record)
-            Frame2->showRecord(*step.record);
+            Frame2()->showRecord(*step.record);
         if (step.notice)
             notify(*step.notice);
     });
@@ -318,25 +357,25 @@ void frmMain::cmdNextDesc_Click() {
 
 void frmMain::cmdNextQuestion_Click() {
     guarded("cmdNextQuestion_Click", [&] {
-        const int selected = Frame3->selectedChoice();
+        const int selected = Frame3()->selectedChoice();
         std::optional<std::string> answer;
         if (selected >= 0) {
-            answer = Frame3->optAnswer_Choice[std::size_t(selected)]->text().toStdString();
-            Frame3->selectChoice(0); // the next question opens with the first choice selected
+            answer = Frame3()->optAnswer_Choice[std::size_t(selected)]->text().toStdString();
+            Frame3()->selectChoice(0); // the next question opens with the first choice selected
         }
         if (test::AnswerQuestion(m_state, answer) == test::AfterAnswer::NextQuestion) {
-            Frame3->showQuestion(test::ShowQuestion(m_state, m_services.random));
+            Frame3()->showQuestion(test::ShowQuestion(m_state, m_services.random));
             return;
         }
-        Frame4->writeReport(test::ShowResult(m_state));
-        raiseScreen(Frame4, Frame4->RTB);
+        Frame4()->writeReport(test::ShowResult(m_state));
+        raiseScreen(Frame4(), Frame4()->RTB);
     });
 }
 
 void frmMain::txtAnswer_Choice_Click(int index) {
     guarded("txtAnswer_Choice_Click", [&] {
         m_copyGuard->clearClipboard();
-        Frame3->selectChoice(index);
+        Frame3()->selectChoice(index);
     });
 }
 

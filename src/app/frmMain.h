@@ -37,9 +37,12 @@ public:
 
     QStackedWidget* screens = nullptr;
     WelcomeScreen* Frame1 = nullptr;
-    LearnScreen* Frame2 = nullptr;
-    TestScreen* Frame3 = nullptr;
-    ResultScreen* Frame4 = nullptr;
+    // A start shows the welcome screen only: the learn, test and result screens are
+    // built together the first time one of them is asked for.
+    LearnScreen* Frame2();
+    TestScreen* Frame3();
+    ResultScreen* Frame4();
+    bool laterScreensBuilt() const { return m_learnScreen != nullptr; }
     LinkLabel* Label61 = nullptr;
     QFrame* fraFullBrand = nullptr;
     LinkLabel* lblCobrand = nullptr;
@@ -52,6 +55,8 @@ protected:
 private:
     void buildWindow();
     void connectHandlers();
+    void buildLaterScreens();
+    void orderTabs();
     void Form_Load();
     void raiseScreen(QWidget* screen, QWidget* focus = nullptr);
     void bringToFront(LinkLabel* banner);
@@ -70,6 +75,9 @@ private:
 
     Services& m_services;
     CopyGuard* m_copyGuard = nullptr;
+    LearnScreen* m_learnScreen = nullptr;
+    TestScreen* m_testScreen = nullptr;
+    ResultScreen* m_resultScreen = nullptr;
     modLearnAstrology::WorkingState m_state;
     bool m_closing = false;
 };

@@ -48,7 +48,7 @@ private:
     app::frmMain* w = nullptr;
 
     app::WelcomeScreen* welcome() const { return w->Frame1; }
-    app::LearnScreen* learn() const { return w->Frame2; }
+    app::LearnScreen* learn() const { return w->Frame2(); }
     QString shown(int label) const { return learn()->lblLabel[std::size_t(label)]->text(); }
     void pick(QComboBox* list, const QString& entry) { pickEntry(list, entry); }
     void pressNext() { QTest::mouseClick(welcome()->cmdNext, Qt::LeftButton); }

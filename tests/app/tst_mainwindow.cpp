@@ -18,6 +18,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QStackedWidget>
 #include <QTextEdit>
 #include <QTimer>
@@ -43,6 +44,7 @@ private slots:
     void cleanup();
 
     void windowFrame();
+    void laterScreensWaitForFirstUse();
     void layout_data();
     void layout();
     void looks_data();
@@ -94,6 +96,36 @@ void TestMainWindow::windowFrame() {
     QCOMPARE(w->font().pointSizeF(), 8.25);
 }
 
+void TestMainWindow::laterScreensWaitForFirstUse() {
+    // A start builds the welcome screen only.
+    QVERIFY(!w->laterScreensBuilt());
+    QCOMPARE(w->screens->count(), 1);
+    QVERIFY(!w->findChild<QWidget*>("Frame2"));
+    QVERIFY(!w->findChild<QWidget*>("Frame3"));
+    QVERIFY(!w->findChild<QWidget*>("Frame4"));
+
+    // Meanwhile Tab goes from Next to the banner in front.
+    QWidget* banner = w->lblCobrand->isVisible() ? static_cast<QWidget*>(w->lblCobrand) : w->lblFullBrand;
+    w->Frame1->cmdNext->setFocus();
+    QTest::keyClick(w->Frame1->cmdNext, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), banner);
+
+    // The first Next builds the three of them and shows the learn screen; they stay.
+    QTest::mouseClick(w->Frame1->cmdNext, Qt::LeftButton);
+    QVERIFY(w->laterScreensBuilt());
+    QCOMPARE(w->screens->count(), 4);
+    QWidget* learn = w->screens->currentWidget();
+    QCOMPARE(learn->objectName(), QString("Frame2"));
+    QVERIFY(w->findChild<QWidget*>("Frame3"));
+    QVERIFY(w->findChild<QWidget*>("Frame4"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_B, Qt::AltModifier); // Back To Main
+    // A button's access key presses it visibly, so the click lands a moment later.
+    QTRY_COMPARE(w->screens->currentWidget(), static_cast<QWidget*>(w->Frame1));
+    QTest::mouseClick(w->Frame1->cmdNext, Qt::LeftButton);
+    QCOMPARE(w->screens->count(), 4);
+    QCOMPARE(w->screens->currentWidget(), learn);
+}
+
 void TestMainWindow::layout_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QRect>("pixels");
@@ -133,6 +165,7 @@ void TestMainWindow::layout_data() {
 void TestMainWindow::layout() {
     QFETCH(QString, name);
     QFETCH(QRect, pixels);
+    w->Frame2(); // builds the learn, test and result screens
     auto* widget = w->findChild<QWidget*>(name);
     QVERIFY2(widget, qPrintable(name));
     QCOMPARE(rectOf(widget), pixels);
@@ -162,6 +195,7 @@ void TestMainWindow::looks() {
     QFETCH(QColor, text);
     QFETCH(qreal, points);
     QFETCH(bool, bold);
+    w->Frame2(); // builds the learn, test and result screens
     auto* widget = w->findChild<QWidget*>(name);
     QVERIFY2(widget, qPrintable(name));
     QCOMPARE(widget->palette().color(QPalette::WindowText), text);
@@ -372,13 +406,13 @@ void TestMainWindow::closeBoxActsLikeFileExit() {
 }
 
 void TestMainWindow::copyGuardOnThePlainMouseMove() {
-    w->screens->setCurrentWidget(w->Frame4);
+    w->screens->setCurrentWidget(w->Frame4());
     const int before = m_app->clipboard.clears;
-    QTest::mouseMove(w->Frame4->RTB->viewport(), QPoint(20, 20));
-    QTest::mouseMove(w->Frame4->RTB->viewport(), QPoint(40, 30));
+    QTest::mouseMove(w->Frame4()->RTB->viewport(), QPoint(20, 20));
+    QTest::mouseMove(w->Frame4()->RTB->viewport(), QPoint(40, 30));
     QVERIFY(m_app->clipboard.clears > before);
     const int afterMove = m_app->clipboard.clears;
-    QTest::mouseClick(w->Frame4->RTB->viewport(), Qt::LeftButton, {}, QPoint(30, 30));
+    QTest::mouseClick(w->Frame4()->RTB->viewport(), Qt::LeftButton, {}, QPoint(30, 30));
     QVERIFY(m_app->clipboard.clears >= afterMove + 2); // press and release
 }
 

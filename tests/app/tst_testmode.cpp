@@ -46,13 +46,13 @@ private:
     AppFixture* m_app = nullptr;
     app::frmMain* w = nullptr;
 
-    app::TestScreen* test() const { return w->Frame3; }
+    app::TestScreen* test() const { return w->Frame3(); }
     QString box(int k) const { return test()->txtAnswer_Choice[std::size_t(k)]->toPlainText(); }
     void choose(const QString& topic, const QString& attribute);
     void scriptTest(int questions, const QList<int>& order, int place);
     void start() { QTest::mouseClick(w->Frame1->cmdNext, Qt::LeftButton); }
     void nextQuestion() { QTest::mouseClick(test()->cmdNextQuestion, Qt::LeftButton); }
-    QString report() const { return w->Frame4->RTB->toPlainText(); }
+    QString report() const { return w->Frame4()->RTB->toPlainText(); }
 };
 
 void TestTestMode::init() {
@@ -115,7 +115,7 @@ void TestTestMode::untouchedChoicesAnswerWithChoice0() {
         first << box(0);
         nextQuestion();
     }
-    QCOMPARE(w->screens->currentWidget(), w->Frame4);
+    QCOMPARE(w->screens->currentWidget(), w->Frame4());
     for (int q = 0; q < 12; ++q)
         QCOMPARE(QString::fromStdString(w->workingState().UserAnswers[std::size_t(q)]), first[q]);
     // Choice 0 always shows record 0's dates: right only when Aries is asked.
@@ -138,7 +138,7 @@ void TestTestMode::wholeTestByMouse() {
         if (q < 9)
             QVERIFY(test()->optAnswer_Choice[0]->isChecked());
     }
-    QCOMPARE(w->screens->currentWidget(), w->Frame4);
+    QCOMPARE(w->screens->currentWidget(), w->Frame4());
     QCOMPARE(w->workingState().CurrentIndex, 9);
     QVERIFY(report().startsWith("Orbelle Result\n\nTest By Planets - Keywords\n\nQuestion: Mercury\n"
                                 "Correct Answer: Communication, Intelligence, Reasoning\n"
@@ -166,7 +166,7 @@ void TestTestMode::wholeTestByKeyboard() {
         QCOMPARE(QApplication::focusWidget(), test()->cmdNextQuestion);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
     }
-    QCOMPARE(w->screens->currentWidget(), w->Frame4);
+    QCOMPARE(w->screens->currentWidget(), w->Frame4());
     // Choice 1 always showed record 1's mantra, right only for the 2nd house.
     for (int q = 0; q < 12; ++q)
         QCOMPARE(w->workingState().UserAnswers[std::size_t(q)], std::string("To Have"));
@@ -225,7 +225,7 @@ void TestTestMode::lastQuestionIndex() {
         nextQuestion();
     }
     QCOMPARE(w->workingState().CurrentIndex, questions - 1);
-    QCOMPARE(w->screens->currentWidget(), w->Frame4);
+    QCOMPARE(w->screens->currentWidget(), w->Frame4());
     QVERIFY(report().endsWith(QString("\n%1 Correct out of %2 Questions").arg(right).arg(questions)));
     QVERIFY(m_app->random.exhausted());
 }
@@ -263,9 +263,9 @@ void TestTestMode::reportIsBoldWhereItShouldBeAndTwelvePoint() {
     start();
     for (int q = 0; q < 10; ++q)
         nextQuestion();
-    QCOMPARE(w->Frame4->RTB->palette().color(QPalette::Base), QColor(Qt::white));
-    QCOMPARE(w->Frame4->RTB->palette().color(QPalette::Text), QColor(Qt::black));
-    QTextDocument* document = w->Frame4->RTB->document();
+    QCOMPARE(w->Frame4()->RTB->palette().color(QPalette::Base), QColor(Qt::white));
+    QCOMPARE(w->Frame4()->RTB->palette().color(QPalette::Text), QColor(Qt::black));
+    QTextDocument* document = w->Frame4()->RTB->document();
     QCOMPARE(document->firstBlock().text(), QString("Orbelle Result"));
     const auto boldAt = [&](const QString& what) {
         QTextCursor cursor = document->find(what);
@@ -291,7 +291,7 @@ void TestTestMode::secondTestReplacesTheReport() {
     start();
     for (int q = 0; q < 10; ++q)
         nextQuestion();
-    QTest::mouseClick(w->Frame4->cmdBackToMain, Qt::LeftButton);
+    QTest::mouseClick(w->Frame4()->cmdBackToMain, Qt::LeftButton);
     QCOMPARE(w->screens->currentWidget(), w->Frame1);
     QVERIFY(report().contains("Test By Planets - Keywords")); // stays underneath until the next report
     choose("Test By Signs", "Birthstone");
@@ -310,7 +310,7 @@ void TestTestMode::backToMainThenNextStartsAFreshTest() {
     start();
     for (int q = 0; q < 12; ++q)
         nextQuestion();
-    QTest::mouseClick(w->Frame4->cmdBackToMain, Qt::LeftButton);
+    QTest::mouseClick(w->Frame4()->cmdBackToMain, Qt::LeftButton);
     QCOMPARE(w->workingState().CurrentIndex, 0);
     QVERIFY(w->workingState().QuestionOrder.empty());
     QVERIFY(w->workingState().UserAnswers.empty());

@@ -168,7 +168,7 @@ void TestSoak::pick(QComboBox* list, int index) {
 
 void TestSoak::wholeTest(int round) {
     app::WelcomeScreen* welcome = w->Frame1;
-    app::TestScreen* test = w->Frame3;
+    app::TestScreen* test = w->Frame3();
     QTest::mouseClick(welcome->optOption[1], Qt::LeftButton);
     QVERIFY(welcome->cboTestOptionMain->isEnabled());
     const int topic = below(3);
@@ -204,8 +204,8 @@ void TestSoak::wholeTest(int round) {
         QTest::mouseClick(test->cmdNextQuestion, Qt::LeftButton);
     }
 
-    QCOMPARE(w->screens->currentWidget(), w->Frame4);
-    const QString report = w->Frame4->RTB->toPlainText();
+    QCOMPARE(w->screens->currentWidget(), w->Frame4());
+    const QString report = w->Frame4()->RTB->toPlainText();
     QVERIFY2(report.startsWith(QString("Orbelle Result\n\n%1 - %2\n\n").arg(topicCaption, attributeCaption)),
              qPrintable(QString("round %1: %2").arg(round).arg(report.left(80))));
     QCOMPARE(report.count(QStringLiteral("Orbelle Result")), 1);
@@ -213,16 +213,16 @@ void TestSoak::wholeTest(int round) {
     QVERIFY2(report.endsWith(QString("%1 Correct out of %2 Questions").arg(right).arg(questions)),
              qPrintable(QString("round %1: %2").arg(round).arg(report.right(40))));
     // The box holds this report and nothing else.
-    QCOMPARE(w->Frame4->RTB->document()->characterCount(), report.size() + 1);
+    QCOMPARE(w->Frame4()->RTB->document()->characterCount(), report.size() + 1);
 
-    QTest::mouseClick(w->Frame4->cmdBackToMain, Qt::LeftButton);
+    QTest::mouseClick(w->Frame4()->cmdBackToMain, Qt::LeftButton);
     QCOMPARE(w->screens->currentWidget(), welcome);
     QVERIFY(w->workingState().UserAnswers.empty());
 }
 
 void TestSoak::learnWalk(int round) {
     app::WelcomeScreen* welcome = w->Frame1;
-    app::LearnScreen* learn = w->Frame2;
+    app::LearnScreen* learn = w->Frame2();
     QTest::mouseClick(welcome->optOption[0], Qt::LeftButton);
     QVERIFY(welcome->cboLearnOptionMain->isEnabled());
     const int topic = below(3);
