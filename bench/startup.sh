@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Start-up time and peak memory of the program against a bare Qt window, on the
-# offscreen platform and on an X server (Xvfb).
+# offscreen platform and on an X server (Xvfb). A third program, the bare window with
+# only the program's menu titles, shows what drawing any text at all costs.
 #   bench/startup.sh [BIN_DIR]        (default: build/release/bin)
 # Environment: RUNS (default 30, at least 20), WARMUP (default 3), BENCH_OUT (where
 # the JSON and raw figures go; default BIN_DIR/../bench-results), BENCH_ENFORCE=1 to
@@ -35,14 +36,27 @@ if [ "${1:-}" = "--measure" ]; then
     hyperfine --shell=none --warmup "$warmup" --runs "$runs" --style basic \
         --export-json "$out/startup-$platform.json" \
         --command-name orbelle_startbench "$start" \
-        --command-name orbelle_barewindow "$bare $size"
+        --command-name orbelle_barewindow "$bare $size" \
+        --command-name menu_bar_only "$bare --menu-bar $size"
 
-    # Peak memory, the two programs taking turns so that drift hits both alike.
+    # Instructions to the first paint and the end, counted once each: unlike times,
+    # they do not move with the machine's load.
+    if [ "$platform" = offscreen ]; then
+        for run in "orbelle_startbench:$start" "orbelle_barewindow:$bare $size" "menu_bar_only:$bare --menu-bar $size"; do
+            # shellcheck disable=SC2086 # the command line splits into its words
+            valgrind --tool=callgrind --callgrind-out-file=/dev/null ${run#*:} 2>&1 |
+                sed -n 's/.*Collected : \([0-9]*\).*/\1/p' >"$out/instructions-${run%%:*}.txt"
+        done
+    fi
+
+    # Peak memory, the programs taking turns so that drift hits them all alike.
     : >"$out/maxrss-$platform-orbelle_startbench.txt"
     : >"$out/maxrss-$platform-orbelle_barewindow.txt"
+    : >"$out/maxrss-$platform-menu_bar_only.txt"
     for ((i = 0; i < runs; i++)); do
         /usr/bin/time -f %M -a -o "$out/maxrss-$platform-orbelle_startbench.txt" "$start"
         /usr/bin/time -f %M -a -o "$out/maxrss-$platform-orbelle_barewindow.txt" "$bare" "$size"
+        /usr/bin/time -f %M -a -o "$out/maxrss-$platform-menu_bar_only.txt" "$bare" --menu-bar "$size"
     done
     exit 0
 fi
@@ -55,7 +69,7 @@ if [ "$runs" -lt 20 ]; then
     echo "RUNS must be at least 20" >&2
     exit 2
 fi
-for tool in hyperfine /usr/bin/time xvfb-run python3; do
+for tool in hyperfine /usr/bin/time valgrind xvfb-run python3; do
     command -v "$tool" >/dev/null || { echo "missing $tool: scripts/install-deps.sh bench" >&2; exit 2; }
 done
 for program in orbelle_startbench orbelle_barewindow; do
@@ -74,7 +88,7 @@ import sys
 
 out, enforce = sys.argv[1], sys.argv[2] == "1"
 TIME_TARGET, MEMORY_TARGET = 1.15, 1.20
-programs = ("orbelle_startbench", "orbelle_barewindow")
+programs = ("orbelle_startbench", "orbelle_barewindow", "menu_bar_only")
 missed = []
 print()
 print(f"{'platform':<10} {'program':<20} {'start-up median':>16} {'peak RSS median':>16}")
@@ -87,12 +101,27 @@ for platform in ("offscreen", "xcb"):
         with open(f"{out}/maxrss-{platform}-{program}.txt") as f:
             rss_kib[program] = statistics.median(int(line) for line in f if line.strip().isdigit())
         print(f"{platform:<10} {program:<20} {time_ms[program]:>13.1f} ms {rss_kib[program] / 1024:>12.1f} MiB")
-    time_ratio = time_ms[programs[0]] / time_ms[programs[1]]
-    rss_ratio = rss_kib[programs[0]] / rss_kib[programs[1]]
+
+    def ratios(program):
+        bare = "orbelle_barewindow"
+        return time_ms[program] / time_ms[bare], rss_kib[program] / rss_kib[bare]
+
+    time_ratio, rss_ratio = ratios("orbelle_startbench")
     time_ok, rss_ok = time_ratio <= TIME_TARGET, rss_ratio <= MEMORY_TARGET
     print(f"{platform:<10} {'ratio':<20} {time_ratio:>15.3f}x {rss_ratio:>15.3f}x")
     print(f"{'':<10} {'target':<20} {'<= ' + str(TIME_TARGET) + 'x ' + ('met' if time_ok else 'MISSED'):>16}"
           f" {'<= ' + format(MEMORY_TARGET, '.2f') + 'x ' + ('met' if rss_ok else 'MISSED'):>16}")
+    menu_time, menu_rss = ratios("menu_bar_only")
+    print(f"{'':<10} {'menu bar only ratio':<20} {menu_time:>15.3f}x {menu_rss:>15.3f}x")
+    if platform == "offscreen":
+        counts = {}
+        for program in programs:
+            with open(f"{out}/instructions-{program}.txt") as f:
+                counts[program] = int(f.read().strip() or 0)
+        if all(counts.values()):
+            bare_count = counts["orbelle_barewindow"]
+            print(f"{'':<10} {'instructions':<20} {counts['orbelle_startbench'] / bare_count:>15.3f}x"
+                  f" (menu bar only {counts['menu_bar_only'] / bare_count:.3f}x; callgrind, one run each)")
     missed += [f"{platform} start-up"] * (not time_ok) + [f"{platform} peak memory"] * (not rss_ok)
 print()
 print("all targets met" if not missed else "missed: " + ", ".join(missed))

@@ -18,9 +18,10 @@ build=(
 )
 # The fuzz targets: clang's libFuzzer.
 fuzz=(clang libclang-rt-14-dev)
-# The start-up benchmark: hyperfine for the times, GNU time for the peak memory, an X
+# The start-up benchmark: hyperfine for the times, GNU time for the peak memory,
+# valgrind for instruction counts that do not wobble with the machine's load, an X
 # server in memory for the xcb runs, python3 for the table.
-bench=(hyperfine time xvfb xauth python3)
+bench=(hyperfine time valgrind xvfb xauth python3)
 # Building the Debian package: cpack's DEB generator runs dpkg-shlibdeps on what `file`
 # reports as an executable.
 package=(dpkg-dev file)

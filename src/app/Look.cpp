@@ -9,9 +9,12 @@ namespace orbelle::app::look {
 
 QFont verdana(qreal points, bool bold) {
     // Decided once: asking for a family the computer lacks sends every font look-up
-    // through fontconfig's fallback search.
-    static const QString family =
-        QFontDatabase::hasFamily(QStringLiteral("Verdana")) ? QStringLiteral("Verdana") : QStringLiteral("DejaVu Sans");
+    // through fontconfig's fallback search. The installed families are listed anyway
+    // when the first text is drawn; asking fontconfig to resolve the name would cost
+    // a pattern substitution on every start.
+    static const QString family = QFontDatabase::families().contains(QStringLiteral("Verdana"), Qt::CaseInsensitive)
+                                      ? QStringLiteral("Verdana")
+                                      : QStringLiteral("DejaVu Sans");
     QFont font(family);
     font.setPointSizeF(points);
     font.setBold(bold);
