@@ -21,20 +21,20 @@ const std::array<std::string_view, 10> PlanetPositiveTraits = {
     "and good fortune, and it stands for temperance, justice and moderation. Its natives are usually tall and well "
     "built, with a cheerful, open face and a hearty laugh, and they are generous, honest, hopeful and fond of "
     "company. Astrologers call Jupiter the greater fortune because it protects and expands whatever it touches. "
-    "Where Jupiter falls in your chart, you find opportunity and help.",
+    "Wherever Jupiter falls in a chart, it brings opportunity and help.",
     // Mercury
     "Mercury is the ruler of the nerve forces and of the mental faculties: thought, speech, writing, learning and "
     "the quick exchange of news. Its natives are often slender and agile, with a narrow face, bright searching eyes "
     "and restless hands. They are curious, witty, versatile and clever with words, good at trade, teaching and any "
     "work that needs a quick mind. Mercury is the most impressionable of the planets and takes its colour from the "
-    "planets it meets: good with the good, bad with the bad. Your Mercury shows how you think and speak.",
+    "planets it meets: good with the good, bad with the bad. Mercury shows how its natives think and speak.",
     // Venus
     "Venus is called the lesser fortune, a gentle benefic second only to Jupiter in the good it brings. It rules "
     "love, beauty, art, harmony and the pleasures of the senses. Venus natives are often beautiful or at least "
     "charming, with a graceful figure, soft features, dimples and kind, expressive eyes. They desire comfort, "
     "affection, fine clothes, music and pleasant company, and they have a natural gift for making others feel at "
-    "ease. Peace-loving and tactful, they smooth quarrels and bring people together. Where Venus stands in your "
-    "chart, you look for love and find delight.",
+    "ease. Peace-loving and tactful, they smooth quarrels and bring people together. Where Venus stands in a "
+    "chart, its natives seek love and find delight.",
     // Mars
     "Mars is the planet of physical force, courage and vitality. Its natives are happiest when they are conquering "
     "obstacles, and a challenge only makes them stronger. They are brave, frank, enterprising and full of drive, "
@@ -44,8 +44,8 @@ const std::array<std::string_view, 10> PlanetPositiveTraits = {
     "Saturn is the planet of prudence and caution, patience and responsibility. Its influence is constructive and "
     "crystallising: it gives form, structure and endurance to whatever it touches. Saturn natives are usually "
     "serious, reliable, thrifty and hard-working, and they build slowly, but what they build lasts. Well aspected, "
-    "Saturn acts as a benefic help to achievement, rewarding steady discipline with solid success. What you earn "
-    "under Saturn, you keep.",
+    "Saturn acts as a benefic help to achievement, rewarding steady discipline with solid success. Whatever Saturn's "
+    "natives earn slowly, they keep.",
     // Uranus
     "If Uranus is strong in your chart, you have psychic and intuitive powers and flashes of inspiration. You are "
     "drawn to innovative ideas, technology and reform, and you show great resourcefulness in crisis.",
@@ -82,7 +82,7 @@ const std::array<std::string_view, 10> PlanetNegativeTraits = {
     "The ancients called Mars the bloody planet, and its nature is hot, dry, fiery and violent. Afflicted, it makes "
     "its natives rash, quarrelsome, impatient and cruel, prone to accidents, cuts, burns and fevers. When Mars "
     "comes near the Earth, its influence is at its strongest, and it is traditionally linked with times of "
-    "violence, war and strife. Learn to direct your Mars before it directs you.",
+    "violence, war and strife. Its natives must direct Mars before it directs them.",
     // Saturn
     "Saturn is the planet of obstacle and delay. Where it falls, things come late, slowly and only after hard work, "
     "and plans meet barriers that test the patience. It also rules isolation and concentration: it can separate its "

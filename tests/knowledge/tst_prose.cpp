@@ -30,6 +30,7 @@ private slots:
     void initTestCase();
     void paragraph_data();
     void paragraph();
+    void sunToSaturnSpeakToTheReaderOnlyAtAFewEnds();
     void leoJoinsMainPartAndTailWithOneSpace();
     void houseParagraphsHoldOneAccentAndOneQuotation();
 };
@@ -90,6 +91,24 @@ void TestProse::paragraph() {
     QVERIFY2(text.back() == '.' || text.back() == '!' || text.back() == '"', "ends as a sentence");
     if (secondPerson)
         QVERIFY2(QString::fromStdString(text).contains(QRegularExpression("\\b[Yy]our?\\b")), "speaks to the reader");
+}
+
+void TestProse::sunToSaturnSpeakToTheReaderOnlyAtAFewEnds() {
+    // The classical planets are described in the third person; a few paragraphs end by
+    // turning to the reader.
+    const QRegularExpression you("\\b[Yy]our?\\b");
+    const QRegularExpression lastSentence("[^.!?]*[.!?]\"?$");
+    int endingWithYou = 0;
+    for (int attribute : {3, 4}) {
+        for (std::size_t record = 0; record < 7; ++record) {
+            const QString text = QString::fromStdString(ColumnFor(Topic::Planets, attribute).at(record));
+            const QString last = lastSentence.match(text).captured();
+            const QString body = text.left(text.size() - last.size());
+            QVERIFY2(!body.contains(you), qPrintable(body));
+            endingWithYou += last.contains(you);
+        }
+    }
+    QVERIFY2(endingWithYou >= 1 && endingWithYou <= 4, qPrintable(QString::number(endingWithYou)));
 }
 
 void TestProse::leoJoinsMainPartAndTailWithOneSpace() {
