@@ -125,9 +125,14 @@ void TestScreen::selectChoice(int index) {
 
 bool TestScreen::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseButtonRelease) {
+        // A click is the left button let go over the text: a right or middle click, or a
+        // press dragged off the box, leaves the chosen answer alone.
+        const auto* mouse = static_cast<QMouseEvent*>(event);
         for (int k = 0; k < 5; ++k) {
-            if (watched == txtAnswer_Choice[std::size_t(k)]->viewport()) {
-                emit answerTextClicked(k);
+            QWidget* text = txtAnswer_Choice[std::size_t(k)]->viewport();
+            if (watched == text) {
+                if (mouse->button() == Qt::LeftButton && text->rect().contains(mouse->position().toPoint()))
+                    emit answerTextClicked(k);
                 break;
             }
         }

@@ -29,6 +29,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QSignalBlocker>
 #include <QStackedWidget>
 #include <QTextEdit>
 
@@ -212,8 +213,10 @@ void frmMain::connectHandlers() {
                 optOption_Click(i);
         });
     }
-    connect(Frame1->cboLearnOptionMain, &QComboBox::activated, this, [this] { cboLearnOptionMain_Click(); });
-    connect(Frame1->cboTestOptionMain, &QComboBox::activated, this, [this] { cboTestOptionMain_Click(); });
+    // A topic handler runs when the selected topic changes, by the user or the program;
+    // picking the topic already selected keeps the attribute chosen.
+    connect(Frame1->cboLearnOptionMain, &QComboBox::currentIndexChanged, this, [this] { cboLearnOptionMain_Click(); });
+    connect(Frame1->cboTestOptionMain, &QComboBox::currentIndexChanged, this, [this] { cboTestOptionMain_Click(); });
     connect(Frame1->cmdNext, &QPushButton::clicked, this, [this] { cmdNext_Click(); });
 
     const auto page = [this](const char* key) {
@@ -233,10 +236,18 @@ void frmMain::connectHandlers() {
 
 void frmMain::Form_Load() {
     guarded("Form_Load", [&] {
-        fillList(Frame1->cboLearnOptionMain, TopicCaptions(Mode::Learn));
-        fillList(Frame1->cboLearnOptionSub, AttributeCaptions(Topic::Signs));
-        fillList(Frame1->cboTestOptionMain, TopicCaptions(Mode::Test));
-        fillList(Frame1->cboTestOptionSub, AttributeCaptions(Topic::Signs));
+        {
+            // A list selects its first entry the moment it is appended; the topic
+            // handlers run below, not halfway through the filling.
+            const QSignalBlocker learnTopics(Frame1->cboLearnOptionMain);
+            const QSignalBlocker testTopics(Frame1->cboTestOptionMain);
+            fillList(Frame1->cboLearnOptionMain, TopicCaptions(Mode::Learn));
+            fillList(Frame1->cboLearnOptionSub, AttributeCaptions(Topic::Signs));
+            fillList(Frame1->cboTestOptionMain, TopicCaptions(Mode::Test));
+            fillList(Frame1->cboTestOptionSub, AttributeCaptions(Topic::Signs));
+        }
+        // Entry 0 is selected already, so selecting it reports no change: the handler
+        // is run here as the selection would have run it.
         Frame1->cboLearnOptionMain->setCurrentIndex(0);
         cboLearnOptionMain_Click();
         Frame1->cboLearnOptionSub->setCurrentIndex(0);

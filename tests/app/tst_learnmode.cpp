@@ -8,6 +8,7 @@
 #include "app/PictureBox.h"
 #include "app/WelcomeScreen.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
@@ -29,6 +30,8 @@ private slots:
     void modeSwitchKeepsSelections();
     void topicPickRefillsAttributes_data();
     void topicPickRefillsAttributes();
+    void pickingTheSelectedTopicAgainKeepsTheAttribute_data();
+    void pickingTheSelectedTopicAgainKeepsTheAttribute();
     void nextUsesTheListsOfTheSelectedMode();
     void walkToBothEnds_data();
     void walkToBothEnds();
@@ -103,6 +106,35 @@ void TestLearnMode::modeSwitchKeepsSelections() {
     QCOMPARE(welcome()->cboLearnOptionSub->currentText(), QString("Anatomy"));
     QCOMPARE(welcome()->cboTestOptionMain->currentText(), QString("Test By Houses"));
     QCOMPARE(welcome()->cboTestOptionSub->currentText(), QString("Mantra"));
+}
+
+void TestLearnMode::pickingTheSelectedTopicAgainKeepsTheAttribute_data() {
+    QTest::addColumn<bool>("learn");
+    QTest::addColumn<QString>("topic");
+    QTest::newRow("learn lists") << true << "Learn By Planets";
+    QTest::newRow("test lists") << false << "Test By Planets";
+}
+
+void TestLearnMode::pickingTheSelectedTopicAgainKeepsTheAttribute() {
+    QFETCH(bool, learn);
+    QFETCH(QString, topic);
+    if (!learn)
+        QTest::mouseClick(welcome()->optOption[1], Qt::LeftButton);
+    QComboBox* topics = learn ? welcome()->cboLearnOptionMain : welcome()->cboTestOptionMain;
+    QComboBox* attributes = learn ? welcome()->cboLearnOptionSub : welcome()->cboTestOptionSub;
+    pick(topics, topic);
+    pick(attributes, "Anatomy");
+
+    // Open the topic list and choose the entry that is already selected.
+    topics->setFocus();
+    QTest::keyClick(topics, Qt::Key_Down, Qt::AltModifier);
+    QTRY_VERIFY(topics->view()->isVisible());
+    QTest::keyClick(topics->view(), Qt::Key_Return);
+    QTRY_VERIFY(!topics->view()->isVisible());
+
+    QCOMPARE(topics->currentText(), topic);
+    QCOMPARE(attributes->count(), 8);
+    QCOMPARE(attributes->currentText(), QString("Anatomy"));
 }
 
 void TestLearnMode::topicPickRefillsAttributes_data() {

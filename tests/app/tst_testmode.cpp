@@ -32,6 +32,7 @@ private slots:
     void wholeTestByMouse();
     void wholeTestByKeyboard();
     void clickOnTextBox3StoresChoice3();
+    void onlyALeftClickOnATextPicksIt();
     void numberKeysPickChoices();
     void lastQuestionIndex_data();
     void lastQuestionIndex();
@@ -181,6 +182,22 @@ void TestTestMode::clickOnTextBox3StoresChoice3() {
     QVERIFY(test()->optAnswer_Choice[3]->isChecked());
     nextQuestion();
     QCOMPARE(w->workingState().UserAnswers[0], std::string("Monday")); // Cancer's day, record 3
+}
+
+void TestTestMode::onlyALeftClickOnATextPicksIt() {
+    choose("Test By Signs", "Lucky Day");
+    scriptTest(12, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}, 0);
+    start();
+    QWidget* text = test()->txtAnswer_Choice[3]->viewport();
+    QTest::mouseClick(text, Qt::RightButton, {}, QPoint(30, 10));
+    QTest::mouseClick(text, Qt::MiddleButton, {}, QPoint(30, 10));
+    QVERIFY(test()->optAnswer_Choice[0]->isChecked());
+    // Pressed on the text and let go outside it: no click.
+    QTest::mousePress(text, Qt::LeftButton, {}, QPoint(30, 10));
+    QTest::mouseRelease(text, Qt::LeftButton, {}, QPoint(30, text->height() + 40));
+    QVERIFY(test()->optAnswer_Choice[0]->isChecked());
+    QTest::mouseClick(text, Qt::LeftButton, {}, QPoint(30, 10));
+    QVERIFY(test()->optAnswer_Choice[3]->isChecked());
 }
 
 void TestTestMode::numberKeysPickChoices() {
