@@ -3,14 +3,15 @@
 # offscreen platform and on an X server (Xvfb). A third program, the bare window with
 # only the program's menu titles, shows what drawing any text at all costs.
 #   bench/startup.sh [BIN_DIR]        (default: build/release/bin)
-# Environment: RUNS (default 30, at least 20), WARMUP (default 3), BENCH_OUT (where
-# the JSON and raw figures go; default BIN_DIR/../bench-results), BENCH_ENFORCE=1 to
-# exit with 1 when a ratio misses its target.
+# Environment: RUNS (default 30, at least 20; rounded down to a multiple of five),
+# WARMUP (warm-up runs per round, default 1), BENCH_OUT (where the JSON and raw
+# figures go; default BIN_DIR/../bench-results), BENCH_ENFORCE=1 to exit with 1 when
+# a ratio misses its target.
 set -euo pipefail
 
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 runs="${RUNS:-30}"
-warmup="${WARMUP:-3}"
+warmup="${WARMUP:-1}"
 
 # Internal: `startup.sh --measure PLATFORM BIN_DIR OUT_DIR` runs on the display that
 # the caller set up and writes hyperfine's JSON and the max-RSS figures.
@@ -33,11 +34,17 @@ if [ "${1:-}" = "--measure" ]; then
     # height depends on it).
     size="$("$start" --print-size)"
     echo "$platform: main window ${size}"
-    hyperfine --shell=none --warmup "$warmup" --runs "$runs" --style basic \
-        --export-json "$out/startup-$platform.json" \
-        --command-name orbelle_startbench "$start" \
-        --command-name orbelle_barewindow "$bare $size" \
-        --command-name menu_bar_only "$bare --menu-bar $size"
+    # hyperfine runs one program's batch after another's, so a machine that speeds up or
+    # slows down on the way favours one of them. Short rounds of five runs each, the
+    # programs taking turns, spread any drift over all three; the table pools the rounds.
+    rm -f "$out/startup-$platform"-round*.json
+    for ((round = 1; round * 5 <= runs; round++)); do
+        hyperfine --shell=none --warmup "$warmup" --runs 5 --style none \
+            --export-json "$out/startup-$platform-round$round.json" \
+            --command-name orbelle_startbench "$start" \
+            --command-name orbelle_barewindow "$bare $size" \
+            --command-name menu_bar_only "$bare --menu-bar $size"
+    done
 
     # Instructions to the first paint and the end, counted once each: unlike times,
     # they do not move with the machine's load.
@@ -82,6 +89,7 @@ done
 xvfb-run -a -s "-screen 0 1280x1024x24 -dpi 96" "$here/startup.sh" --measure xcb "$bin" "$out"
 
 python3 - "$out" "${BENCH_ENFORCE:-0}" <<'PY'
+import glob
 import json
 import statistics
 import sys
@@ -93,11 +101,14 @@ missed = []
 print()
 print(f"{'platform':<10} {'program':<20} {'start-up median':>16} {'peak RSS median':>16}")
 for platform in ("offscreen", "xcb"):
-    with open(f"{out}/startup-{platform}.json") as f:
-        results = {r["command"]: r for r in json.load(f)["results"]}
+    times = {program: [] for program in programs}
+    for path in glob.glob(f"{out}/startup-{platform}-round*.json"):
+        with open(path) as f:
+            for result in json.load(f)["results"]:
+                times[result["command"]] += result["times"]
     time_ms, rss_kib = {}, {}
     for program in programs:
-        time_ms[program] = 1000 * results[program]["median"]
+        time_ms[program] = 1000 * statistics.median(times[program])
         with open(f"{out}/maxrss-{platform}-{program}.txt") as f:
             rss_kib[program] = statistics.median(int(line) for line in f if line.strip().isdigit())
         print(f"{platform:<10} {program:<20} {time_ms[program]:>13.1f} ms {rss_kib[program] / 1024:>12.1f} MiB")
