@@ -33,6 +33,8 @@
 #include <QStackedWidget>
 #include <QTextEdit>
 
+#include <memory>
+
 namespace orbelle::app {
 
 using namespace look;
@@ -160,13 +162,17 @@ ResultScreen* frmMain::Frame4() {
 void frmMain::buildLaterScreens() {
     if (m_learnScreen)
         return;
-    m_learnScreen = new LearnScreen;
-    m_testScreen = new TestScreen(*m_copyGuard);
-    m_resultScreen = new ResultScreen(*m_copyGuard);
+    // All three or none: a screen that fails to build leaves the others unbuilt too.
+    auto learnScreen = std::make_unique<LearnScreen>();
+    auto testScreen = std::make_unique<TestScreen>(*m_copyGuard);
+    auto resultScreen = std::make_unique<ResultScreen>(*m_copyGuard);
+    m_learnScreen = learnScreen.release();
+    m_testScreen = testScreen.release();
+    m_resultScreen = resultScreen.release();
     for (QWidget* screen : {static_cast<QWidget*>(m_learnScreen), static_cast<QWidget*>(m_testScreen),
                             static_cast<QWidget*>(m_resultScreen)}) {
         setBackground(screen, DarkGreen);
-        screens->addWidget(screen);
+        screens->addWidget(screen); // the stack owns it from here
     }
     orderTabs();
 
