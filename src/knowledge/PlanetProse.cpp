@@ -4,94 +4,94 @@ namespace modLearnAstrology::prose {
 
 const std::array<std::string_view, 10> PlanetPositiveTraits = {
     // Sun
-    "The Sun is neither good nor evil in itself; its influence turns favourable or harmful according to the aspects "
-    "it receives and the sign and house it occupies. As the centre of our solar system and the giver of all life, "
-    "it is the backbone of astrology. Natives with a strongly placed Sun are proud, generous, honourable and "
-    "magnanimous, with a natural dignity that draws others to them. They love to lead, they shine in public, and "
-    "they keep their word.",
+    "In itself the Sun is neither good nor evil; its influence turns favourable or harmful according to the aspects "
+    "it receives and the sign and house it occupies. As the centre of our solar system and the giver of all life, it "
+    "is the backbone of astrology. Natives with a strongly placed Sun are proud, generous, honourable and "
+    "magnanimous, with a natural dignity that draws others to them. Leadership and public life suit them, and their "
+    "word, once given, can be trusted.",
     // Moon
     "The Moon is a feminine, cold, moist and nocturnal planet. It governs instinct, feeling, memory and the rhythms "
     "of daily life. Lunar natives tend to have a round, pale or soft face, a full figure, grey or light eyes and a "
     "gentle, changeable expression. In temperament they are receptive, imaginative and tender, quick to sense the "
-    "moods of others and ready to care for those around them. They love their home and family, cherish the past and "
-    "often have a vivid dream life. If the Moon is strong in your chart, you feel life first and think about it "
-    "afterwards.",
+    "moods of others and ready to care for those close to them. They love their home and family, cherish the past and "
+    "often have a vivid dream life. Born with a prominent Moon, you feel life first and reason about it afterwards.",
     // Jupiter
-    "Jupiter is a hot, airy and sanguine planet, beneficent and social by nature. It rules growth, wisdom, faith "
-    "and good fortune, and it stands for temperance, justice and moderation. Its natives are usually tall and well "
-    "built, with a cheerful, open face and a hearty laugh, and they are generous, honest, hopeful and fond of "
-    "company. Astrologers call Jupiter the greater fortune because it protects and expands whatever it touches. "
-    "Wherever Jupiter falls in a chart, it brings opportunity and help.",
+    "Hot, airy and sanguine, Jupiter is a beneficent and social planet. It rules growth, wisdom, faith and good "
+    "fortune, and it stands for temperance, justice and moderation in all things. Its natives are usually tall and "
+    "well built, with a cheerful, open face and a hearty laugh, and they are generous, honest, hopeful and fond of "
+    "company. Astrologers call Jupiter the greater fortune because it protects and expands whatever it touches, "
+    "opening doors and sending help in times of need.",
     // Mercury
-    "Mercury is the ruler of the nerve forces and of the mental faculties: thought, speech, writing, learning and "
-    "the quick exchange of news. Its natives are often slender and agile, with a narrow face, bright searching eyes "
-    "and restless hands. They are curious, witty, versatile and clever with words, good at trade, teaching and any "
-    "work that needs a quick mind. Mercury is the most impressionable of the planets and takes its colour from the "
-    "planets it meets: good with the good, bad with the bad. Mercury shows how its natives think and speak.",
+    "Mercury is the ruler of the nerve forces and of the mental faculties: thought, speech, writing, learning and the "
+    "quick exchange of news. People born under a strong Mercury are often slender and agile, with a narrow face, "
+    "bright, searching eyes and restless hands. They are curious, witty, versatile and clever with words, good at "
+    "trade, teaching and any work that needs a quick mind. Mercury is the most impressionable of the planets and "
+    "takes its colour from the planets it meets: good with the good, bad with the bad. Astrologers therefore read it "
+    "together with its aspects.",
     // Venus
     "Venus is called the lesser fortune, a gentle benefic second only to Jupiter in the good it brings. It rules "
     "love, beauty, art, harmony and the pleasures of the senses. Venus natives are often beautiful or at least "
     "charming, with a graceful figure, soft features, dimples and kind, expressive eyes. They desire comfort, "
     "affection, fine clothes, music and pleasant company, and they have a natural gift for making others feel at "
-    "ease. Peace-loving and tactful, they smooth quarrels and bring people together. Where Venus stands in a "
-    "chart, its natives seek love and find delight.",
+    "ease. Peace-loving and tactful, they smooth quarrels, bring people together and are often drawn to the arts, "
+    "fashion or diplomacy.",
     // Mars
-    "Mars is the planet of physical force, courage and vitality. Its natives are happiest when they are conquering "
-    "obstacles, and a challenge only makes them stronger. They are brave, frank, enterprising and full of drive, "
-    "quick to start and ready to defend the weak. A well placed Mars gives you the strength to fight hard for what "
-    "you want.",
+    "Mars, the planet of physical force, courage and vitality, gives its natives their greatest happiness when they "
+    "are conquering obstacles, and every challenge only makes them stronger. They are brave, frank, enterprising and "
+    "full of drive, quick to start and ready to defend the weak. A well-placed Mars lends you the nerve to fight hard "
+    "for what you want.",
     // Saturn
-    "Saturn is the planet of prudence and caution, patience and responsibility. Its influence is constructive and "
+    "Prudence and caution, patience and responsibility belong to Saturn. Its influence is constructive and "
     "crystallising: it gives form, structure and endurance to whatever it touches. Saturn natives are usually "
-    "serious, reliable, thrifty and hard-working, and they build slowly, but what they build lasts. Well aspected, "
-    "Saturn acts as a benefic help to achievement, rewarding steady discipline with solid success. Whatever Saturn's "
-    "natives earn slowly, they keep.",
+    "serious, reliable, thrifty and hard-working, and they build slowly, but what they build lasts. A well-aspected "
+    "Saturn acts as a benefic help to achievement, rewarding steady discipline with solid success that often arrives "
+    "late in life and endures.",
     // Uranus
-    "If Uranus is strong in your chart, you have psychic and intuitive powers and flashes of inspiration. You are "
-    "drawn to innovative ideas, technology and reform, and you show great resourcefulness in crisis.",
+    "A strong Uranus gives you psychic and intuitive powers and sudden flashes of inspiration. You are drawn to "
+    "innovative ideas, technology and reform, and you show great resourcefulness in a crisis.",
     // Neptune
-    "Neptune makes you spiritual, intuitive and deeply sensitive to the unseen. You are creative and artistic, with "
-    "a gift for music, poetry, film or dance. Many people with a strong Neptune are born spiritual leaders, healers "
-    "and dreamers who inspire others.",
+    "Neptune makes you spiritual, intuitive and deeply sensitive to the unseen. You are creative and artistic, with a "
+    "gift for music, poetry, film or dance. Many people with a strong Neptune are born spiritual leaders, healers and "
+    "dreamers who inspire others.",
     // Pluto
-    "Pluto is the planet of transformation. It shows where you undergo deep personal change, and it marks the "
-    "change of generations. Pluto rewards you with the power to regenerate, investigate and make discoveries hidden "
-    "from others.",
+    "Pluto is the planet of transformation. It shows where you undergo deep personal change, and it marks the change "
+    "of generations. Pluto rewards you with the power to regenerate, investigate and make discoveries hidden from "
+    "others.",
 };
 
 const std::array<std::string_view, 10> PlanetNegativeTraits = {
     // Sun
     "As parent of the solar system, the Sun is in sympathy with every planet except Saturn, whose cold restriction "
-    "runs against its nature. It is hot, dry and masculine. Badly configured, it gives arrogance, vanity, a craving "
-    "for praise and a domineering manner; well configured, it gives warmth and authority.",
+    "runs against its nature. By temperament it is hot, dry and masculine. Badly configured, it gives arrogance, "
+    "vanity, a craving for praise and a domineering manner; well configured, it gives warmth and authority.",
     // Moon
-    "The Moon is easily influenced and takes on the colour of whatever sign it passes through, so its natives can "
-    "be moody, restless and too open to the opinions of others. It rules the home and the bodily health. When it is "
-    "afflicted by malefic aspects, it becomes a threat to health and domestic peace.",
+    "Easily influenced, the Moon takes on the colour of whatever sign it passes through, so its natives can be moody, "
+    "restless and too open to the opinions of others. It rules the home and the bodily health. When it is afflicted "
+    "by malefic aspects, it becomes a threat to health and domestic peace.",
     // Jupiter
     "Afflicted, Jupiter turns hope into over-optimism and confidence into boasting. Its natives may grow lazy, "
     "expecting good luck to do all their work, and extravagant with money, food and promises they cannot keep.",
     // Mercury
-    "When Mercury is overpowered by Venus, the mind can become slavish, ruled by pleasure and flattery. Afflicted "
-    "by other planets, it makes its natives argumentative, restless, sarcastic and sometimes dishonest.",
+    "When Mercury is overpowered by Venus, the mind can become slavish, ruled by pleasure and flattery. Afflicted by "
+    "other planets, it makes its natives argumentative, restless, sarcastic and sometimes dishonest.",
     // Venus
     "A poorly placed Venus leads to laziness and a love of ease that shuns effort. Its natives can become selfish, "
-    "vain and self-indulgent, given to overeating, luxury and idle pleasure, and careless of the feelings of "
-    "others.",
+    "vain and self-indulgent, given to overeating, luxury and idle pleasure, and careless of the feelings of others.",
     // Mars
-    "The ancients called Mars the bloody planet, and its nature is hot, dry, fiery and violent. Afflicted, it makes "
-    "its natives rash, quarrelsome, impatient and cruel, prone to accidents, cuts, burns and fevers. When Mars "
-    "comes near the Earth, its influence is at its strongest, and it is traditionally linked with times of "
-    "violence, war and strife. Its natives must direct Mars before it directs them.",
+    "Known in tradition as the bloody planet, Mars is hot, dry, fiery and violent by nature. Afflicted, it makes its "
+    "natives rash, quarrelsome, impatient and cruel, prone to accidents, cuts, burns and fevers. When Mars comes near "
+    "the Earth, it acts at its strongest, and it is traditionally linked with times of violence, war and strife, when "
+    "tempers run high and quarrels flare at the slightest spark.",
     // Saturn
-    "Saturn is the planet of obstacle and delay. Where it falls, things come late, slowly and only after hard work, "
-    "and plans meet barriers that test the patience. It also rules isolation and concentration: it can separate its "
-    "natives from others, making them lonely, melancholy and withdrawn. Afflicted, its influence is hindering and "
-    "corrosive, wearing away health, hope and resources like rust on iron. Its natives may then become fearful, "
-    "rigid, miserly and pessimistic. If Saturn weighs on your chart, you learn its lessons through persistence.",
+    "Where Saturn falls, obstacle and delay follow: things come late, slowly and only after hard work, and plans meet "
+    "barriers that test the patience. Saturn also rules isolation and concentration, and it can separate its natives "
+    "from others, making them lonely, melancholy and withdrawn. Afflicted, its influence is hindering and corrosive, "
+    "wearing away health, hope and resources like rust on iron. Those under its weight may then become fearful, "
+    "rigid, miserly and pessimistic. With a heavy Saturn in your own chart, persistence is what turns its lessons "
+    "into strength.",
     // Uranus
-    "Uranus can leave you with unfinished goals as you rush to the next plan. You may be moody, and under "
-    "affliction you can drift into eccentric or abnormal behaviour.",
+    "Uranus can leave you with unfinished goals as you rush to the next plan. You may be moody, and under affliction "
+    "you can drift into eccentric or abnormal behaviour.",
     // Neptune
     "An afflicted Neptune may lead you into bad company. Beware of addiction to alcohol, drugs or gambling and of "
     "escapism in all its forms, for you may flee reality rather than face it.",

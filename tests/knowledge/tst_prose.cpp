@@ -33,6 +33,8 @@ private slots:
     void sunToSaturnSpeakToTheReaderOnlyAtAFewEnds();
     void leoJoinsMainPartAndTailWithOneSpace();
     void houseParagraphsHoldOneAccentAndOneQuotation();
+    void openingsAndClosingsVaryWithinATopic_data();
+    void openingsAndClosingsVaryWithinATopic();
 };
 
 void TestProse::initTestCase() {
@@ -136,6 +138,33 @@ void TestProse::houseParagraphsHoldOneAccentAndOneQuotation() {
     }
     QCOMPARE(withAccent, 1);
     QCOMPARE(withQuotes, 1);
+}
+
+void TestProse::openingsAndClosingsVaryWithinATopic_data() {
+    QTest::addColumn<int>("topic");
+    QTest::addColumn<QList<int>>("attributes");
+    QTest::addRow("signs") << int(Topic::Signs) << QList<int>{5, 6};
+    QTest::addRow("planets") << int(Topic::Planets) << QList<int>{3, 4};
+    QTest::addRow("houses") << int(Topic::Houses) << QList<int>{3};
+}
+
+void TestProse::openingsAndClosingsVaryWithinATopic() {
+    // A learner reads a topic's paragraphs one after another, where a stock opening or closing stands out.
+    QFETCH(int, topic);
+    QFETCH(QList<int>, attributes);
+    const auto words = [](const QString& text) {
+        return text.toLower().split(QRegularExpression("[^\\w'-]+"), Qt::SkipEmptyParts);
+    };
+    QHash<QString, int> paragraphsWith;
+    for (int attribute : attributes) {
+        for (const std::string& text : ColumnFor(Topic(topic), attribute)) {
+            const QStringList all = words(QString::fromStdString(text));
+            const QStringList last = words(QString::fromStdString(text).section(QRegularExpression("[.!?]\"? "), -1));
+            for (const QString& phrase :
+                 QSet<QString>{all.mid(0, 4).join(' '), all.mid(all.size() - 4).join(' '), last.mid(0, 4).join(' ')})
+                QVERIFY2(++paragraphsWith[phrase] <= 2, qPrintable(phrase));
+        }
+    }
 }
 
 QTEST_APPLESS_MAIN(TestProse)
