@@ -23,11 +23,11 @@ const std::array<std::string_view, 10> PlanetPositiveTraits = {
     "opening doors and sending help in times of need.",
     // Mercury
     "Mercury is the ruler of the nerve forces and of the mental faculties: thought, speech, writing, learning and the "
-    "quick exchange of news. People born under a strong Mercury are often slender and agile, with a narrow face, "
-    "bright, searching eyes and restless hands. They are curious, witty, versatile and clever with words, good at "
-    "trade, teaching and any work that needs a quick mind. Mercury is the most impressionable of the planets and "
-    "takes its colour from the planets it meets: good with the good, bad with the bad. Astrologers therefore read it "
-    "together with its aspects.",
+    "exchange of news. People born under a strong Mercury are often slender and agile, with a narrow face, bright, "
+    "searching eyes and restless hands. They are curious, witty, versatile and clever with words, good at trade, "
+    "teaching and any work that needs a quick mind. Mercury is the most impressionable of the planets and takes its "
+    "colour from those it meets: good with the good, bad with the bad. Astrologers therefore read it together with "
+    "its aspects.",
     // Venus
     "Venus is called the lesser fortune, a gentle benefic second only to Jupiter in the good it brings. It rules "
     "love, beauty, art, harmony and the pleasures of the senses. Venus natives are often beautiful or at least "
@@ -45,7 +45,7 @@ const std::array<std::string_view, 10> PlanetPositiveTraits = {
     "crystallising: it gives form, structure and endurance to whatever it touches. Saturn natives are usually "
     "serious, reliable, thrifty and hard-working, and they build slowly, but what they build lasts. A well-aspected "
     "Saturn acts as a benefic help to achievement, rewarding steady discipline with solid success that often arrives "
-    "late in life and endures.",
+    "late in life.",
     // Uranus
     "A strong Uranus gives you psychic and intuitive powers and sudden flashes of inspiration. You are drawn to "
     "innovative ideas, technology and reform, and you show great resourcefulness in a crisis.",
@@ -54,9 +54,9 @@ const std::array<std::string_view, 10> PlanetPositiveTraits = {
     "gift for music, poetry, film or dance. Many people with a strong Neptune are born spiritual leaders, healers and "
     "dreamers who inspire others.",
     // Pluto
-    "Pluto is the planet of transformation. It shows where you undergo deep personal change, and it marks the change "
-    "of generations. Pluto rewards you with the power to regenerate, investigate and make discoveries hidden from "
-    "others.",
+    "Pluto is the planet of transformation. It shows where you undergo deep personal change, and it marks changes "
+    "that shape whole generations. Pluto rewards you with the power to regenerate, investigate and make discoveries "
+    "hidden from others.",
 };
 
 const std::array<std::string_view, 10> PlanetNegativeTraits = {
@@ -66,8 +66,8 @@ const std::array<std::string_view, 10> PlanetNegativeTraits = {
     "vanity, a craving for praise and a domineering manner; well configured, it gives warmth and authority.",
     // Moon
     "Easily influenced, the Moon takes on the colour of whatever sign it passes through, so its natives can be moody, "
-    "restless and too open to the opinions of others. It rules the home and the bodily health. When it is afflicted "
-    "by malefic aspects, it becomes a threat to health and domestic peace.",
+    "restless and too open to the opinions of others. It rules the home and bodily health. When it is afflicted by "
+    "malefic aspects, it becomes a threat to health and domestic peace.",
     // Jupiter
     "Afflicted, Jupiter turns hope into over-optimism and confidence into boasting. Its natives may grow lazy, "
     "expecting good luck to do all their work, and extravagant with money, food and promises they cannot keep.",
@@ -80,8 +80,8 @@ const std::array<std::string_view, 10> PlanetNegativeTraits = {
     // Mars
     "Known in tradition as the bloody planet, Mars is hot, dry, fiery and violent by nature. Afflicted, it makes its "
     "natives rash, quarrelsome, impatient and cruel, prone to accidents, cuts, burns and fevers. When Mars comes near "
-    "the Earth, it acts at its strongest, and it is traditionally linked with times of violence, war and strife, when "
-    "tempers run high and quarrels flare at the slightest spark.",
+    "the Earth, it acts at its strongest, and it is often linked with times of violence, war and strife, when tempers "
+    "run high and quarrels flare at the slightest spark.",
     // Saturn
     "Where Saturn falls, obstacle and delay follow: things come late, slowly and only after hard work, and plans meet "
     "barriers that test the patience. Saturn also rules isolation and concentration, and it can separate its natives "

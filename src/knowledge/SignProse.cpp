@@ -17,16 +17,16 @@ const std::array<std::string_view, 12> SignPositiveTraits = {
     "yourself. People know that they can rely on you, because once you have given your word you keep it, and you "
     "finish what you start. Your loyalty to family and friends runs deep, and you stand by them through good times "
     "and bad. In love you are warm, affectionate and devoted, showing your feelings through comfort, care and "
-    "physical closeness. Money is another of your talents. You earn it carefully, spend it wisely and enjoy building "
-    "a secure home filled with beautiful, well-made things that last.",
+    "physical closeness. Handling money is another of your talents. You earn it carefully, spend it wisely and enjoy "
+    "building a secure home filled with beautiful, well-made things that last.",
     // Gemini
-    "Few signs adapt as readily as yours. You are quick on your feet, able to fit into almost any situation and to "
-    "get along with almost anyone. When a subject interests you, you can be surprisingly patient, explaining an idea "
+    "Few people adapt as readily as you do. You are quick on your feet, able to fit into almost any situation and to "
+    "get along with nearly anyone. When a subject interests you, you can be surprisingly patient, explaining an idea "
     "again and again until others understand it. You are versatile and gifted in many directions, and you often "
     "juggle several projects or hobbies at the same time. Your intelligence is lively and curious, and you grasp new "
     "ideas quickly and easily. Change does not frighten you; you welcome it, seeing each new situation as a fresh "
-    "chance to learn. That eagerness lasts all your life: you keep reading, talking and asking questions, then pass "
-    "on what you discover in conversation, letters and writing of every kind.",
+    "opportunity. Your eagerness to learn lasts all your life: you keep reading, talking and asking questions, then "
+    "pass on what you discover in conversation, letters and writing of every kind.",
     // Cancer
     "Your sensitivity shows in the way you read a room. You are finely tuned to the moods and feelings of everyone "
     "near you, often sensing that something is wrong before a word has been spoken. You tend to be soft-spoken and "
@@ -40,12 +40,12 @@ const std::array<std::string_view, 12> SignPositiveTraits = {
     "Leadership comes to you as naturally as breathing, and your warm, magnetic personality draws people to you "
     "wherever you go. When you walk into a room others notice, and you usually find yourself at the centre of things "
     "without even trying. You are assertive and confident, willing to take charge, make decisions and stand behind "
-    "them. People follow you gladly because you lead with real warmth. The limelight suits you, and you shine "
-    "whenever you have an audience, whether on a stage, at a party or in front of a team that looks to you for "
-    "direction. Your heart is big and your generosity is real; you give freely of your time, your money and your "
-    "encouragement, and you take genuine pleasure in seeing others do well. A broad-minded, tolerant outlook lets you "
-    "see the larger picture and forgive small faults in others. Dignity and pride matter to you, and you try to live "
-    "up to the high standards you set for yourself. ",
+    "them. People follow you gladly because you lead by example. The limelight suits you, and you shine whenever you "
+    "have an audience, whether on a stage, at a party or in front of a team that looks to you for direction. Your "
+    "heart is big and your generosity is real; you give freely of your time, your money and your encouragement, and "
+    "you take genuine pleasure in seeing others do well. A broad-minded, tolerant outlook lets you see the larger "
+    "picture and forgive small faults in others. Dignity and pride matter to you, and you try to live up to the high "
+    "standards you set for yourself. ",
     // Virgo
     "Modesty sets you apart: you prefer to let your work speak for itself rather than boast about it. As a "
     "perfectionist you pay close attention to detail, and you are rarely satisfied until a job is done properly. Your "
@@ -72,7 +72,7 @@ const std::array<std::string_view, 12> SignPositiveTraits = {
     "Happy-go-lucky and cheerful, you take life as it comes and trust that things will work out well in the end. Your "
     "outlook is positive and your good humour is infectious, so people enjoy your company and feel lighter when you "
     "are around. Adventurous by nature, you love to explore, whether that means travelling to distant countries, "
-    "studying new subjects or trying unfamiliar ideas. Routine bores you, and you need plenty of freedom and open "
+    "studying new subjects or trying out unfamiliar ideas. Routine bores you, and you need plenty of freedom and open "
     "space to feel truly alive. You are enterprising and ready to take a chance on a new venture, and your enthusiasm "
     "often persuades others to join you. You are also an idealist, with a strong belief in truth, fairness and the "
     "possibility of a better world. That search for meaning may lead you towards philosophy, religion or teaching, "
@@ -160,22 +160,22 @@ const std::array<std::string_view, 12> SignNegativeTraits = {
     "Your honesty has a sharp edge, and you can be too outspoken, blurting out the truth without thinking about how "
     "it will hurt. Restless, you may drift from place to place, job to job or plan to plan. Delays and details make "
     "you impatient, and your temper can be explosive when you feel restricted. You may boast about your adventures "
-    "and achievements, and you can be irresponsible, making promises you later forget to keep.",
+    "and achievements, and at times you act irresponsibly, making promises you later forget to keep.",
     // Capricorn
     "Rigid thinking is your chief danger: you cling to old rules and familiar routines even when they no longer serve "
     "any purpose. Your ambition can grow excessive, so that success and status matter more to you than the people you "
     "love. Once you have settled on a plan you can be stubborn and unwilling to hear other points of view. In "
-    "positions of authority you may become domineering and demand obedience rather than earn respect. Moody spells "
-    "can settle on you as well, and your outlook can turn pessimistic, expecting the worst before anything has gone "
-    "wrong.",
+    "positions of authority you may become domineering and demand obedience rather than earn respect. Spells of "
+    "moodiness can settle on you as well, and your outlook can turn pessimistic, expecting the worst before anything "
+    "has gone wrong.",
     // Aquarius
     "Although you are friendly, you can be slow to make close friends, keeping people at a polite distance until you "
     "are sure of them. You may become a loner, more comfortable with ideas than with feelings and reluctant to share "
     "your inner life. Others sometimes find you unreliable, because you can lose interest in a commitment once "
-    "something more exciting comes along. You can be whimsical, following sudden notions and odd fancies that make "
-    "little sense to anyone else. Above all you are unpredictable, changing your mind or your plans without warning, "
-    "and this can leave friends and partners feeling unsettled. Your love of independence can also make you seem "
-    "cold, detached or stubbornly contrary.",
+    "something more exciting comes along. A whimsical streak leads you to follow sudden notions and odd fancies that "
+    "make little sense to anyone else. Above all you are unpredictable, changing your mind or your plans without "
+    "warning, and this can leave friends and partners feeling unsettled. Your love of independence can also make you "
+    "seem cold, detached or stubbornly contrary.",
     // Pisces
     "You may seek sympathy too often, presenting yourself as the helpless victim of circumstance and hoping someone "
     "will rescue you. Dreamy by temperament, you drift into fantasy when reality becomes difficult. In everyday "
