@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Orbelle developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Thin wrapper over the CMake presets: `make run`, `make test`, `make check`, `make package`.
 PRESET ?= dev
 JOBS   ?= $(shell nproc 2>/dev/null || echo 2)

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orbelle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The floor for the start-up benchmark: a Qt Widgets program that shows one empty
 // main window and ends after its first paint, as orbelle_startbench does.
 //   orbelle_barewindow [--menu-bar] [WIDTHxHEIGHT]   (default 561x378)

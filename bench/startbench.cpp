@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orbelle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The program's start as the user sees it, for timing: the same seams, settings
 // folder, lock and start-up sequence as the program itself, ended right after the
 // first paint of the main window instead of by the user.

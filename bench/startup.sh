@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Orbelle developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Start-up time and peak memory of the program against a bare Qt window, on the
 # offscreen platform and on an X server (Xvfb). A third program, the bare window with
 # only the program's menu titles, shows what drawing any text at all costs.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orbelle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The settings scrambling on any bytes: it never fails, it keeps to its alphabet, and
 // every text that it can store comes back unchanged.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orbelle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The reader of the stored reminder date on any text: it never fails and gives a valid
 // date or nothing, whether the bytes are taken as the stored text itself or as the
 // scrambled text that the settings file holds. And whatever date the reminder stores,

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Orbelle developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs the Debian/Ubuntu packages that a make target needs, and nothing when they
 # are all present. Uses sudo when not run as root.
 #   scripts/install-deps.sh [build|fuzz|bench|package]...   (default: build)

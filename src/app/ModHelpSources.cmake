@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Orbelle developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # modHelp: scrambled settings, the update reminder, web page addresses and the end of
 # the program. Included by the application and by the tests that exercise it, in
 # whichever order the two directories are configured.

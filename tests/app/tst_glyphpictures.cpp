@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orbelle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The glyph pictures are generated once and committed, so nothing in the build
 // would notice a missing, blank, mis-sized or swapped picture. These checks look
 // at the embedded resources exactly as the program loads them.

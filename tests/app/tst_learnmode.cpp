@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orbelle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The welcome screen and learn mode, driven through the real main window with
 // clicks and keys, read as a person reads them.
 

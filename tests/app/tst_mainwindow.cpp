@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orbelle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The main window as a whole: its layout, menus, link labels, banner, About box and
 // what closing it leads to.
 

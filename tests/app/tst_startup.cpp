@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orbelle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The start-up sequence: its order over scripted seams, and the single-instance rule
 // against a real running copy of the program.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orbelle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Test mode through the real main window: questions, answering by mouse and by
 // keyboard, and the report as the result box shows it.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orbelle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Looking up a record's glyph: positions count from 1, houses have none.
 
 #include "knowledge/Pictures.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orbelle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The prose paragraphs: size, shape and the joins made at fill time.
 
 #include "knowledge/Prose.h"

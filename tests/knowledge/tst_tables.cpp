@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orbelle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The knowledge base returns every stored value exactly, through the same operations
 // the screens use: FillTopicTable, ColumnFor, NameColumn and RecordTitle.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orbelle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The learn browser without any window: what each step shows and where a walk ends.
 
 #include "learn/LearnBrowser.h"

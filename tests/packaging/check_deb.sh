@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Orbelle developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds the Debian package into a fresh folder and checks its control fields, its
 # dependencies and its contents.
 #   check_deb.sh <cpack> <binary dir> <output dir> <app-id> <version>

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Orbelle developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs the built tree into a fresh folder and checks what landed there.
 #   check_install.sh <cmake> <binary dir> <prefix> <app-id>
 set -euo pipefail

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Orbelle developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Sourced by the install and package checks: what an installed Orbelle consists of, and
 # how each part is checked, for a tree rooted at the install prefix.
 

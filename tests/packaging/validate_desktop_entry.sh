@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Orbelle developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Validates the desktop entry as desktop environments read it: a hint counts too, since
 # hints report real faults such as the program appearing twice in the menu.
 #   validate_desktop_entry.sh <file.desktop> <app-id>

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Orbelle developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Validates the AppStream metainfo offline; warnings fail as errors do, because software
 # centres drop or misfile components that have them.
 #   validate_metainfo.sh <file.metainfo.xml> <app-id> <version>

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orbelle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Opens a few windows and ends itself through CloseAllAndEnd, reporting on standard
 // output (buffered, as a pipe makes it) which windows it listed and which it closed.
 //   plain      CloseAllAndEnd from an event handler

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orbelle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Claims the single-instance lock named on the command line, says "locked" when it got
 // it or "running" when another copy holds it, and keeps whatever it has until its
 // standard input closes or it is killed.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orbelle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // CloseAllAndEnd, watched from outside: the child program's windows are closed once each in
 // the order the application lists them, nothing after the call runs, the buffered
 // output still arrives and the exit status is 0.

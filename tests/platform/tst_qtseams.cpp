@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orbelle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The Qt side of the seams that reach the desktop: clipboard, message box and browser.
 
 #include "platform/qt/QtClipboard.h"

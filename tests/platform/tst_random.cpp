@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orbelle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Random indices: nearest(u * m) with exact halves going to the even neighbour.
 
 #include "platform/Mt19937Random.h"

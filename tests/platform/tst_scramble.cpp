@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orbelle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The settings scrambling: Windows-1252 codes moved by 85, with the characters that
 // would leave the code page dropped. The stored bytes depend on every detail here.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orbelle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // ReadSetting and WriteSetting: the scrambled key and value under the application's
 // "Settings" section, first through the fake store, then through the real INI file,
 // whose bytes a later version of the program must still be able to read.

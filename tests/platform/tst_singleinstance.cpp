@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orbelle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The single-instance lock seen from this process and from a real second one.
 
 #include "platform/qt/QtSingleInstance.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orbelle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The update reminder at start-up, driven through the fakes: what it stores, when it
 // speaks, what it says and what it opens.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orbelle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Long use in a short time: whole tests and learn walks back to back through the real
 // main window, with the program's own random source, answered and stepped by clicks
 // and keys. Every test and walk must come out right, and after the first hundred

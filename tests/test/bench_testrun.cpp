@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orbelle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Time of one whole test: building it, every question with its choices, an answer to
 // each, and the result report with its text.
 

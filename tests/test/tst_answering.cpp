@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orbelle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Next Question: the selected caption becomes the answer, the counter moves on, and
 // the last answer ends the test with the counter on the last question.
 

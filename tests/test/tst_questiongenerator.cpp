@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orbelle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The question generator with every draw scripted: the question order, the five
 // choices with the right one's place, and what the test screen is given to show.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orbelle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The generator with the real random source over many tests: every order is a
 // permutation, every question offers five choices with the right text among them,
 // and the draws keep the half-rate ends of nearest(u * m).

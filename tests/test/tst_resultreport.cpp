@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orbelle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The result report of whole scripted tests: its exact text, the score, and which
 // pieces are emphasised.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orbelle developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Draws the zodiac sign and planet pictures and the program icon that Orbelle
 // embeds. The pictures are committed, so this runs only when their look has to
 // change; the app itself never depends on a symbol font being installed.
