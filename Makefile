@@ -33,6 +33,7 @@ package:
 	cmake --preset release
 	cmake --build --preset release -j $(JOBS)
 	cd build/release && cpack -G DEB
+	lintian --pedantic --display-info --fail-on error,warning,info,pedantic build/release/Orbelle-*.deb
 
 # libFuzzer: every target for FUZZ_SECONDS on its own working corpus in build/fuzz,
 # seeded from fuzz/corpus; findings land in build/fuzz/findings/<target>/.

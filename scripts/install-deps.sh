@@ -18,6 +18,10 @@ build=(
     appstream          # the packaging tests: appstreamcli validate
     dpkg-dev           # the packaging tests build the .deb: dpkg-shlibdeps
     file               # cpack finds the programs to pass to dpkg-shlibdeps with it
+    lintian            # the packaging tests: Debian's checker of the .deb
+    reuse              # the packaging tests: every file states its licence
+    weston             # the Wayland test: a headless compositor
+    qt6-wayland        # the Wayland test: Qt's Wayland platform plugin
 )
 # The fuzz targets: clang's libFuzzer.
 fuzz=(clang libclang-rt-14-dev)
@@ -26,8 +30,8 @@ fuzz=(clang libclang-rt-14-dev)
 # server in memory for the xcb runs, python3 for the table.
 bench=(hyperfine time valgrind xvfb xauth python3)
 # Building the Debian package: cpack's DEB generator runs dpkg-shlibdeps on what `file`
-# reports as an executable.
-package=(dpkg-dev file)
+# reports as an executable; lintian checks the result.
+package=(dpkg-dev file lintian)
 
 groups=("$@")
 [ ${#groups[@]} -gt 0 ] || groups=(build)

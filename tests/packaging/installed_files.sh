@@ -10,11 +10,14 @@ expected_files() {
     printf '%s\n' \
         bin/Orbelle \
         "share/applications/$id.desktop" \
+        share/doc/orbelle/changelog.gz \
+        share/doc/orbelle/copyright \
         "share/icons/hicolor/128x128/apps/$id.png" \
         "share/icons/hicolor/256x256/apps/$id.png" \
         "share/icons/hicolor/32x32/apps/$id.png" \
         "share/icons/hicolor/64x64/apps/$id.png" \
         "share/icons/hicolor/scalable/apps/$id.svg" \
+        share/man/man1/Orbelle.1.gz \
         "share/metainfo/$id.metainfo.xml" | LC_ALL=C sort
 }
 

@@ -4,11 +4,12 @@
 
 # Validates the AppStream metainfo offline; warnings fail as errors do, because software
 # centres drop or misfile components that have them.
-#   validate_metainfo.sh <file.metainfo.xml> <app-id> <version>
+#   validate_metainfo.sh <file.metainfo.xml> <app-id> <version> <NEWS>
 set -euo pipefail
 metainfo=$1
 app_id=$2
 version=$3
+news=$4
 
 command -v appstreamcli >/dev/null || { echo "appstreamcli is missing (package appstream)"; exit 1; }
 
@@ -34,6 +35,16 @@ if [ "$newest" != "$version" ]; then
     echo "FAIL: the newest release is '$newest', but the program is version $version"
     status=1
 fi
+
+# Software centres and the Debian changelog (made from NEWS) must tell of one release.
+newest_date=$(grep -o '<release [^>]*date="[^"]*"' "$metainfo" | head -n 1 | sed 's/.*date="\([^"]*\)"/\1/')
+news_release=$(grep -m 1 -E '^Orbelle [0-9.]+ \([0-9-]+\)$' "$news" || true)
+if [ "$news_release" != "Orbelle $newest ($newest_date)" ]; then
+    echo "FAIL: NEWS starts with '$news_release', the metainfo with release $newest of $newest_date"
+    status=1
+fi
+grep -q '<project_license>GPL-3.0-or-later</project_license>' "$metainfo" \
+    || { echo "FAIL: the project licence is not GPL-3.0-or-later"; status=1; }
 
 [ $status -eq 0 ] && echo "metainfo $(basename "$metainfo") is valid"
 exit $status

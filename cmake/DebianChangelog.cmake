@@ -1,0 +1,67 @@
+# SPDX-FileCopyrightText: 2026 Orbelle developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
+# Writes the Debian changelog of the package from the project's NEWS file, so that the
+# release notes are kept in one place only.
+#   cmake -DNEWS=<file> -DOUTPUT=<file> -DPACKAGE=<name> -DVERSION=<version>
+#         -DMAINTAINER=<"Name <address>"> -P DebianChangelog.cmake
+foreach(_required NEWS OUTPUT PACKAGE VERSION MAINTAINER)
+    if(NOT DEFINED ${_required})
+        message(FATAL_ERROR "DebianChangelog.cmake needs -D${_required}=...")
+    endif()
+endforeach()
+
+# Debian dates carry the day of the week, which must agree with the date: lintian
+# rejects a changelog where it does not (Sakamoto's method; 0 is Sunday).
+set(_orbelle_weekdays Sun Mon Tue Wed Thu Fri Sat)
+function(_weekday year month day out)
+    set(_offsets 0 3 2 5 0 3 5 1 4 6 2 4)
+    math(EXPR _index "${month} - 1")
+    list(GET _offsets ${_index} _offset)
+    if(month LESS 3)
+        math(EXPR year "${year} - 1")
+    endif()
+    math(EXPR _day "(${year} + ${year} / 4 - ${year} / 100 + ${year} / 400 + ${_offset} + ${day}) % 7")
+    list(GET _orbelle_weekdays ${_day} _name)
+    set(${out} "${_name}" PARENT_SCOPE)
+endfunction()
+set(_months Jan Feb Mar Apr May Jun Jul Aug Sep Oct Nov Dec)
+
+file(STRINGS "${NEWS}" _lines)
+set(_changelog "")
+set(_in_release FALSE)
+set(_newest "")
+foreach(_line IN LISTS _lines)
+    if(_line MATCHES "^Orbelle ([0-9][0-9.]*) \\(([0-9][0-9][0-9][0-9])-([0-9][0-9])-([0-9][0-9])\\)$")
+        set(_version "${CMAKE_MATCH_1}")
+        set(_year "${CMAKE_MATCH_2}")
+        math(EXPR _month "${CMAKE_MATCH_3}")
+        math(EXPR _day "${CMAKE_MATCH_4}")
+        set(_dd "${CMAKE_MATCH_4}")
+        if(_newest STREQUAL "")
+            set(_newest "${_version}")
+        endif()
+        if(_in_release)
+            string(APPEND _changelog "${_trailer}\n")
+        endif()
+        _weekday(${_year} ${_month} ${_day} _dow)
+        math(EXPR _month_index "${_month} - 1")
+        list(GET _months ${_month_index} _month_name)
+        string(APPEND _changelog "${PACKAGE} (${_version}) unstable; urgency=medium\n\n")
+        set(_trailer "\n -- ${MAINTAINER}  ${_dow}, ${_dd} ${_month_name} ${_year} 00:00:00 +0000\n")
+        set(_in_release TRUE)
+    elseif(_in_release AND _line MATCHES "^(\\* |  )")
+        string(APPEND _changelog "  ${_line}\n")
+    elseif(_in_release AND NOT _line STREQUAL "")
+        message(FATAL_ERROR "${NEWS}: a note must be a \"* \" item or its indented continuation: ${_line}")
+    endif()
+endforeach()
+if(NOT _in_release)
+    message(FATAL_ERROR "${NEWS} names no release")
+endif()
+string(APPEND _changelog "${_trailer}")
+# A package whose changelog tops out at another version would describe a different release.
+if(NOT _newest STREQUAL VERSION)
+    message(FATAL_ERROR "${NEWS} starts with release ${_newest}, but the project is version ${VERSION}")
+endif()
+file(WRITE "${OUTPUT}" "${_changelog}")
