@@ -7,7 +7,9 @@
 
 #include <QAbstractScrollArea>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QPlainTextEdit>
+#include <QTextCursor>
 #include <QTextEdit>
 
 namespace orbelle::app {
@@ -21,18 +23,49 @@ void CopyGuard::watch(QAbstractScrollArea* box) {
     box->viewport()->installEventFilter(this);
     box->viewport()->setMouseTracking(true);
     box->installEventFilter(this);
-    if (auto* rich = qobject_cast<QTextEdit*>(box))
+    if (auto* rich = qobject_cast<QTextEdit*>(box)) {
         connect(rich, &QTextEdit::textChanged, this, &CopyGuard::clearClipboard);
-    else if (auto* plain = qobject_cast<QPlainTextEdit*>(box))
+        // A box with a caret could still select: whatever gets selected is let go at once.
+        connect(rich, &QTextEdit::selectionChanged, this, [this, rich] {
+            QTextCursor caret = rich->textCursor();
+            if (caret.hasSelection()) {
+                caret.clearSelection();
+                rich->setTextCursor(caret);
+            }
+            clearClipboard();
+        });
+    } else if (auto* plain = qobject_cast<QPlainTextEdit*>(box)) {
         connect(plain, &QPlainTextEdit::textChanged, this, &CopyGuard::clearClipboard);
+    }
 }
 
 void CopyGuard::clearClipboard() noexcept {
     m_clipboard.clear();
 }
 
+// The keys that select or copy: Shift with a movement (Shift+Tab only moves the focus),
+// select all, copy and cut in all their forms (Ctrl+C, Ctrl+Insert, ...).
+namespace {
+
+bool selectsOrCopies(const QKeyEvent* key) {
+    if (key->matches(QKeySequence::Copy) || key->matches(QKeySequence::Cut) || key->matches(QKeySequence::SelectAll))
+        return true;
+    return key->modifiers().testFlag(Qt::ShiftModifier) && key->key() != Qt::Key_Backtab && key->key() != Qt::Key_Tab;
+}
+
+} // namespace
+
 bool CopyGuard::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
+    case QEvent::ShortcutOverride:
+    case QEvent::KeyPress:
+        if (selectsOrCopies(static_cast<QKeyEvent*>(event))) {
+            // Taken here, before the box can act on it.
+            clearClipboard();
+            event->accept();
+            return true;
+        }
+        break;
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonRelease:
     case QEvent::MouseButtonDblClick:

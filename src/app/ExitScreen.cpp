@@ -3,6 +3,7 @@
 
 #include "app/ExitScreen.h"
 
+#include "app/Accessibility.h"
 #include "app/Guarded.h"
 #include "app/LinkLabel.h"
 #include "app/Look.h"
@@ -22,6 +23,8 @@ using namespace look;
 ExitScreen::ExitScreen(Services& services, QWidget* parent)
     : QWidget(parent, Qt::Window)
     , m_services(services) {
+    // Announced as a dialog, a screen reader reads its text out when it appears.
+    setAccessibleRole(this, QAccessible::Dialog);
     setObjectName(QStringLiteral("frmExit"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QString::fromLatin1(ProgramTitle));

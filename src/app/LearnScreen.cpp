@@ -4,6 +4,8 @@
 #include "app/LearnScreen.h"
 
 #include "app/AccessKeyText.h"
+#include "app/Accessibility.h"
+#include "app/Announcer.h"
 #include "app/Look.h"
 #include "app/PictureBox.h"
 #include "knowledge/Pictures.h"
@@ -11,8 +13,8 @@
 
 #include <QEvent>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScrollArea>
 
 namespace orbelle::app {
 
@@ -28,6 +30,7 @@ QLabel* makeCaption(QWidget* parent, int index, const QColor& color, qreal point
 
 LearnScreen::LearnScreen(QWidget* parent)
     : QWidget(parent) {
+    setAccessibleRole(this, QAccessible::Grouping);
     setObjectName(QStringLiteral("Frame2"));
 
     picAstro = new PictureBox(this);
@@ -42,29 +45,26 @@ LearnScreen::LearnScreen(QWidget* parent)
     place(lblLabel[2], 960, 585, 510, 195);
 
     // The value keeps its fixed box; a paragraph longer than the box scrolls inside it
-    // instead of being cut off.
-    valueBox = new QScrollArea(this);
-    valueBox->setObjectName(QStringLiteral("valueBox"));
+    // instead of being cut off, and the keyboard moves a caret through it line by line.
+    lblValue = new QPlainTextEdit(this);
+    lblValue->setObjectName(QStringLiteral("lblLabel_3"));
+    lblValue->setReadOnly(true);
+    lblValue->setTextInteractionFlags(Qt::TextSelectableByKeyboard);
+    lblValue->setContextMenuPolicy(Qt::NoContextMenu);
+    lblValue->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    lblValue->document()->setDocumentMargin(0);
+    lblValue->setFont(verdana(8.25));
     // A thin frame that only shows while the box has the keyboard focus.
-    valueBox->setFrameShape(QFrame::Box);
-    valueBox->setFrameShadow(QFrame::Plain);
-    valueBox->installEventFilter(this);
-    valueBox->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    valueBox->setWidgetResizable(true);
-    // Focusable, so that the keyboard can scroll a long paragraph.
-    valueBox->setFocusPolicy(Qt::StrongFocus);
-    valueBox->setAccessibleName(tr("Value"));
-    setBackground(valueBox, DarkGreen);
-    setBackground(valueBox->viewport(), DarkGreen);
-    QPalette frame = valueBox->palette();
+    lblValue->setFrameShape(QFrame::Box);
+    lblValue->setFrameShadow(QFrame::Plain);
+    lblValue->installEventFilter(this);
+    setTextColor(lblValue, White);
+    setBackground(lblValue, DarkGreen);
+    setBackground(lblValue->viewport(), DarkGreen);
+    QPalette frame = lblValue->palette();
     frame.setColor(QPalette::WindowText, DarkGreen); // the frame's colour: unseen until focused
-    valueBox->setPalette(frame);
-    place(valueBox, 960, 825, 7095, 2535);
-    lblLabel[3] = makeCaption(this, 3, White, 8.25, false);
-    lblLabel[3]->setWordWrap(true);
-    lblLabel[3]->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    setBackground(lblLabel[3], DarkGreen);
-    valueBox->setWidget(lblLabel[3]);
+    lblValue->setPalette(frame);
+    place(lblValue, 960, 825, 7095, 2535);
 
     cmdBackToMain = makeButton(this, QStringLiteral("cmdBackToMain_0"), tr("&Back To Main"));
     place(cmdBackToMain, 240, 3480, 1400, 400);
@@ -72,13 +72,14 @@ LearnScreen::LearnScreen(QWidget* parent)
     place(cmdBackDesc, 5880, 3480, 1000, 400);
     cmdNextDesc = makeButton(this, QStringLiteral("cmdNextDesc"), tr("Next"));
     place(cmdNextDesc, 6960, 3480, 1000, 400);
+    m_announcer = new Announcer(this);
 }
 
 bool LearnScreen::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == valueBox && (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)) {
-        QPalette palette = valueBox->palette();
+    if (watched == lblValue && (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)) {
+        QPalette palette = lblValue->palette();
         palette.setColor(QPalette::WindowText, event->type() == QEvent::FocusIn ? White : DarkGreen);
-        valueBox->setPalette(palette);
+        lblValue->setPalette(palette);
     }
     return QWidget::eventFilter(watched, event);
 }
@@ -86,10 +87,26 @@ bool LearnScreen::eventFilter(QObject* watched, QEvent* event) {
 void LearnScreen::showRecord(const learn::RecordView& record) {
     showCaption(lblLabel[0], record.topicCaption);
     showCaption(lblLabel[1], record.attributeCaption);
-    lblLabel[3]->setText(labelText(record.value));
-    // The value box takes the focus to scroll; a screen reader then reads the value.
-    valueBox->setAccessibleDescription(lblLabel[3]->text());
     showCaption(lblLabel[2], record.title);
+    const QString value = labelText(record.value);
+    lblValue->setPlainText(value);
+
+    // What a listener hears: the screen is named after the topic and attribute (spoken
+    // when the focus comes in), the value box after the record as well, and Back and
+    // Next describe the record on show, so that each step speaks the record it reached.
+    const QString topic = lblLabel[0]->text() + QStringLiteral(", ") + lblLabel[1]->text();
+    setAccessibleName(topic);
+    lblValue->setAccessibleName(topic + QStringLiteral(": ") + lblLabel[2]->text());
+    QString spokenValue = value;
+    spokenValue.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    const QString step = lblLabel[2]->text() + QStringLiteral(": ") + spokenValue;
+    cmdBackDesc->setAccessibleDescription(step);
+    cmdNextDesc->setAccessibleDescription(step);
+    // A step taken with Back or Next is heard at once; on arrival the focus coming to
+    // Next says it.
+    if (isVisible() && (cmdBackDesc->hasFocus() || cmdNextDesc->hasFocus()))
+        m_announcer->say(step);
+
     if (!record.picture) {
         picAstro->hide();
         return;

@@ -43,6 +43,13 @@ QAccessibleInterface* linkLabelAccessible(const QString& className, QObject* obj
 
 LinkLabel::LinkLabel(const QString& caption, QWidget* parent)
     : QLabel(parent) {
+    // Before the first text is set: Qt makes a label's accessible interface at its first
+    // change and keeps it, and the first link must already be announced as a link.
+    static const bool accessibleFactoryInstalled = [] {
+        QAccessible::installFactory(linkLabelAccessible);
+        return true;
+    }();
+    Q_UNUSED(accessibleFactoryInstalled);
     setTextFormat(Qt::PlainText);
     setText(accessKeyDisplayText(caption));
     setCursor(Qt::PointingHandCursor);
@@ -51,11 +58,6 @@ LinkLabel::LinkLabel(const QString& caption, QWidget* parent)
     underlined.setUnderline(true);
     setFont(underlined);
     setAccessibleDescription(tr("Opens a web page"));
-    static const bool accessibleFactoryInstalled = [] {
-        QAccessible::installFactory(linkLabelAccessible);
-        return true;
-    }();
-    Q_UNUSED(accessibleFactoryInstalled);
 }
 
 void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {

@@ -8,7 +8,9 @@
 #include "test/ResultReport.h"
 
 #include <QPushButton>
+#include <QTextBlock>
 #include <QTextCursor>
+#include <QTextDocument>
 #include <QTextEdit>
 
 namespace orbelle::app {
@@ -22,8 +24,10 @@ ResultScreen::ResultScreen(CopyGuard& copyGuard, QWidget* parent)
     RTB = new QTextEdit(this);
     RTB->setObjectName(QStringLiteral("RTB"));
     RTB->setReadOnly(true);
-    // Nothing can be selected, so nothing can be copied; the keyboard still scrolls.
-    RTB->setTextInteractionFlags(Qt::NoTextInteraction);
+    RTB->setUndoRedoEnabled(false); // nothing to undo, and every report would pile up in the undo stack
+    // A caret, so that the keyboard (and a screen reader with it) reads the report line
+    // by line; the copy guard keeps anything from being selected or copied.
+    RTB->setTextInteractionFlags(Qt::TextSelectableByKeyboard);
     RTB->setContextMenuPolicy(Qt::NoContextMenu);
     RTB->setAccessibleName(tr("Result report"));
     RTB->setFocusPolicy(Qt::StrongFocus);
@@ -40,15 +44,31 @@ ResultScreen::ResultScreen(CopyGuard& copyGuard, QWidget* parent)
 }
 
 void ResultScreen::writeReport(const test::ResultReport& report) {
-    RTB->clear();
+    // The caret stays at the start throughout: a screen reader takes a caret that moves in
+    // a box about to get the focus for the focus itself, and would then not announce the
+    // report's arrival. (It was put back at the start when the screen was last left.)
+    QTextCursor caret = RTB->textCursor();
+    caret.setKeepPositionOnInsert(true);
+    RTB->setTextCursor(caret);
+
     QTextCursor cursor(RTB->document());
+    cursor.select(QTextCursor::Document);
+    cursor.removeSelectedText();
     QTextCharFormat format;
     format.setFontPointSize(12);
     for (const test::ReportPiece& piece : report.pieces) {
         format.setFontWeight(piece.emphasis ? QFont::Bold : QFont::Normal);
         cursor.insertText(QString::fromStdString(piece.text), format);
     }
+    // Heard on arrival after the title, the line under the caret: what was tested and the score.
+    const QTextDocument* document = RTB->document();
+    RTB->setAccessibleDescription(document->findBlockByNumber(2).text() + QStringLiteral(". ") +
+                                  document->lastBlock().text());
+}
+
+void ResultScreen::hideEvent(QHideEvent* event) {
     RTB->moveCursor(QTextCursor::Start);
+    QWidget::hideEvent(event);
 }
 
 } // namespace orbelle::app

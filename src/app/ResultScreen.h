@@ -29,6 +29,9 @@ public:
 
     QTextEdit* RTB = nullptr;
     QPushButton* cmdBackToMain = nullptr;
+
+protected:
+    void hideEvent(QHideEvent* event) override;
 };
 
 } // namespace orbelle::app

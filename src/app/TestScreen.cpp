@@ -4,6 +4,8 @@
 #include "app/TestScreen.h"
 
 #include "app/AccessKeyText.h"
+#include "app/Accessibility.h"
+#include "app/Announcer.h"
 #include "app/CopyGuard.h"
 #include "app/Look.h"
 #include "app/PictureBox.h"
@@ -15,6 +17,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QShortcut>
 
 namespace orbelle::app {
@@ -49,27 +52,38 @@ TestScreen::TestScreen(CopyGuard& copyGuard, QWidget* parent)
     place(lblTest[3], 945, 600, 4680, 195);
     lblTest[3]->adjustSize();
 
+    // The choices sit in a group named after the question, under everything else on the
+    // screen: a screen reader says the question as the focus comes into the choices.
+    m_question = new QWidget(this);
+    setAccessibleRole(m_question, QAccessible::Grouping);
+    m_question->setObjectName(QStringLiteral("question"));
+    place(m_question, 0, 0, 8175, 3975);
+    m_question->lower();
+
     m_choices = new QButtonGroup(this);
     for (int k = 0; k < 5; ++k) {
         // The button is too narrow for its caption, which holds the choice text: the
         // text box beside it shows the text, and screen readers announce the caption.
-        auto* option = new QRadioButton(this);
+        auto* option = new QRadioButton(m_question);
         option->setObjectName(QStringLiteral("optAnswer_Choice_%1").arg(k));
         setOptionButtonLook(option, White, DarkGreen);
         place(option, 120, 960 + 480 * k, 200, 200);
         m_choices->addButton(option, k);
         optAnswer_Choice[std::size_t(k)] = option;
 
-        auto* box = new QPlainTextEdit(this);
+        auto* box = new QPlainTextEdit(m_question);
         box->setObjectName(QStringLiteral("txtAnswer_Choice_%1").arg(k));
         box->setReadOnly(true);
         box->setTextInteractionFlags(Qt::NoTextInteraction);
         box->setContextMenuPolicy(Qt::NoContextMenu);
         box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        // Focusable so that the keyboard can scroll a long choice; nothing in it can be
+        // A Tab stop only while its text needs scrolling: a short choice is heard with
+        // its option button, and a listener would hear it twice. Nothing in it can be
         // selected, so nothing can be copied.
-        box->setFocusPolicy(Qt::TabFocus);
+        box->setFocusPolicy(Qt::NoFocus);
+        connect(box->verticalScrollBar(), &QScrollBar::rangeChanged, box,
+                [box](int, int maximum) { box->setFocusPolicy(maximum > 0 ? Qt::TabFocus : Qt::NoFocus); });
         box->setAccessibleName(tr("Choice %1").arg(k + 1));
         setTextColor(box, White);
         setBackground(box, DarkGreen);
@@ -81,13 +95,23 @@ TestScreen::TestScreen(CopyGuard& copyGuard, QWidget* parent)
     optAnswer_Choice[0]->setChecked(true);
 
     cmdNextQuestion = makeButton(this, QStringLiteral("cmdNextQuestion"), tr("Next Question"));
+    m_announcer = new Announcer(this);
     place(cmdNextQuestion, 6600, 3480, 1500, 400);
 
     // Keys 1 to 5 pick a choice while a question is on screen; a shortcut of a screen
     // that is not shown does not fire.
     for (int k = 0; k < 5; ++k) {
         auto* pick = new QShortcut(QKeySequence(Qt::Key_1 + k), this);
-        connect(pick, &QShortcut::activated, this, [this, k] { selectChoice(k); });
+        connect(pick, &QShortcut::activated, this, [this, k] {
+            QRadioButton* choice = optAnswer_Choice[std::size_t(k)];
+            selectChoice(k);
+            // The focus goes with the pick, so that the choice is heard and Tab goes on from
+            // it; a choice that has the focus already is said again.
+            if (choice->hasFocus())
+                m_announcer->say(choice->text());
+            else
+                choice->setFocus(Qt::ShortcutFocusReason);
+        });
     }
 }
 
@@ -104,7 +128,12 @@ void TestScreen::showQuestion(const test::QuestionView& question) {
         shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
         if (txtAnswer_Choice[k]->toPlainText() != shown)
             txtAnswer_Choice[k]->setPlainText(shown);
+        txtAnswer_Choice[k]->setAccessibleDescription(choice);
     }
+    m_question->setAccessibleName(tr("Question %1 of %2: %3 of %4")
+                                      .arg(question.number)
+                                      .arg(question.count)
+                                      .arg(lblTest[1]->text(), lblTest[2]->text()));
     if (!question.picture) {
         picTest->hide();
         return;

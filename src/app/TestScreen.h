@@ -19,6 +19,7 @@ struct QuestionView;
 
 namespace orbelle::app {
 
+class Announcer;
 class CopyGuard;
 class PictureBox;
 
@@ -49,6 +50,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    QWidget* m_question = nullptr;
+    Announcer* m_announcer = nullptr;
     QButtonGroup* m_choices = nullptr;
 };
 

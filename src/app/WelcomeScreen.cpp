@@ -3,9 +3,12 @@
 
 #include "app/WelcomeScreen.h"
 
+#include "app/Announcer.h"
 #include "app/Look.h"
 
 #include <QComboBox>
+#include <QEvent>
+#include <QFocusEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -16,12 +19,17 @@ using namespace look;
 
 namespace {
 
-QComboBox* makeList(QWidget* parent, const char* name, const QString& accessibleName) {
+QComboBox* makeList(QWidget* parent, const char* name, const QString& purpose) {
     auto* list = new QComboBox(parent);
     list->setObjectName(QLatin1String(name));
     list->setEditable(false); // pick only, never type
     list->setFont(verdana(9));
-    list->setAccessibleName(accessibleName);
+    list->setAccessibleName(purpose);
+    // On Linux a list's accessible name is its selected entry; screen readers take what
+    // the list is for from a label. The screen shows no such label, so it stays hidden.
+    auto* label = new QLabel(purpose, parent);
+    label->setBuddy(list);
+    label->hide();
     return list;
 }
 
@@ -62,6 +70,13 @@ WelcomeScreen::WelcomeScreen(QWidget* parent)
         optOption[std::size_t(i)] = option;
     }
     optOption[0]->setChecked(true);
+    // The welcome sentences are read out with the first control a person meets, once:
+    // they go when the focus first moves on.
+    QStringList sentences;
+    for (const QLabel* label : Label1)
+        sentences << label->text();
+    optOption[0]->setAccessibleDescription(sentences.join(QLatin1Char(' ')));
+    optOption[0]->installEventFilter(this);
 
     cboLearnOptionMain = makeList(this, "cboLearnOptionMain", tr("Learn topic"));
     place(cboLearnOptionMain, 2280, 1920, 2535, 330);
@@ -72,8 +87,37 @@ WelcomeScreen::WelcomeScreen(QWidget* parent)
     cboTestOptionSub = makeList(this, "cboTestOptionSub", tr("Test attribute"));
     place(cboTestOptionSub, 2280, 3480, 2535, 330);
 
+    // A closed list that changes its entry under the arrow keys tells Orca nothing it
+    // speaks: the entry is described for when the focus comes, and said when it changes.
+    m_announcer = new Announcer(this);
+    for (QComboBox* list : {cboLearnOptionMain, cboLearnOptionSub, cboTestOptionMain, cboTestOptionSub}) {
+        list->installEventFilter(this);
+        connect(list, &QComboBox::currentTextChanged, this, [this, list](const QString& entry) {
+            list->setAccessibleDescription(entry);
+            if (list->hasFocus())
+                m_announcer->say(entry);
+        });
+    }
+
     cmdNext = makeButton(this, QStringLiteral("cmdNext"), tr("Next"));
     place(cmdNext, 7055, 3410, 1000, 400);
+}
+
+bool WelcomeScreen::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusIn) {
+        // The lists are filled with their signals blocked; the entry is read here instead.
+        if (auto* list = qobject_cast<QComboBox*>(watched))
+            list->setAccessibleDescription(list->currentText());
+    }
+    if (watched == optOption[0] && event->type() == QEvent::FocusOut) {
+        // Leaving the window and coming back is not moving on.
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+            optOption[0]->setAccessibleDescription(QString());
+            optOption[0]->removeEventFilter(this);
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 } // namespace orbelle::app

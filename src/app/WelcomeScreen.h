@@ -14,6 +14,8 @@ class QRadioButton;
 
 namespace orbelle::app {
 
+class Announcer;
+
 // Frame1: the mode option buttons, the learn and test lists and Next.
 class WelcomeScreen : public QWidget {
     Q_OBJECT
@@ -28,6 +30,12 @@ public:
     QComboBox* cboTestOptionMain = nullptr;
     QComboBox* cboTestOptionSub = nullptr;
     QPushButton* cmdNext = nullptr;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    Announcer* m_announcer = nullptr;
 };
 
 } // namespace orbelle::app

@@ -3,6 +3,7 @@
 
 #include "app/frmMain.h"
 
+#include "app/Accessibility.h"
 #include "app/CopyGuard.h"
 #include "app/ExitScreen.h"
 #include "app/Guarded.h"
@@ -122,6 +123,9 @@ void frmMain::buildWindow() {
     // Showing a screen raises its panel; the stack also keeps the covered panels out of
     // the keyboard's and the screen reader's way.
     screens = new QStackedWidget(client);
+    // A plain container to a listener (a filler, passed over): a "layered pane" at every
+    // entry into a screen would say nothing.
+    setAccessibleRole(screens, QAccessible::Client);
     screens->setObjectName(QStringLiteral("screens"));
     place(screens, 120, 500, 8175, 3975);
     Frame1 = new WelcomeScreen;
@@ -199,7 +203,7 @@ void frmMain::orderTabs() {
                           Frame1->cboTestOptionSub,
                           Frame1->cmdNext};
     if (m_learnScreen) {
-        order << m_learnScreen->valueBox << m_learnScreen->cmdBackToMain << m_learnScreen->cmdBackDesc
+        order << m_learnScreen->lblValue << m_learnScreen->cmdBackToMain << m_learnScreen->cmdBackDesc
               << m_learnScreen->cmdNextDesc;
         for (QRadioButton* choice : m_testScreen->optAnswer_Choice)
             order << choice;
@@ -270,8 +274,12 @@ void frmMain::Form_Load() {
 }
 
 void frmMain::raiseScreen(QWidget* screen, QWidget* focus) {
+    // The keyboard focus moves with the screen, to the control a person uses next. It is
+    // named first, so that the stack hands the focus straight to it instead of passing it
+    // through the next control in the window, which a screen reader would announce.
+    if (focus)
+        focus->setFocus(Qt::OtherFocusReason);
     screens->setCurrentWidget(screen);
-    // The keyboard focus moves with the screen, to the control a person uses next.
     if (focus)
         focus->setFocus(Qt::OtherFocusReason);
 }
@@ -351,7 +359,8 @@ void frmMain::cmdNext_Click() {
 void frmMain::cmdBackToMain_Click(int /*index*/) {
     guarded("cmdBackToMain_Click", [&] {
         m_state.resetWalk();
-        raiseScreen(Frame1, Frame1->cmdNext);
+        // The selected mode is where a person starts again, and its name says where they are.
+        raiseScreen(Frame1, Frame1->optOption[0]->isChecked() ? Frame1->optOption[0] : Frame1->optOption[1]);
     });
 }
 
@@ -385,6 +394,8 @@ void frmMain::cmdNextQuestion_Click() {
         }
         if (test::AnswerQuestion(m_state, answer) == test::AfterAnswer::NextQuestion) {
             Frame3()->showQuestion(test::ShowQuestion(m_state, m_services.random));
+            // Back to the choices: coming into them says the new question.
+            raiseScreen(Frame3(), Frame3()->optAnswer_Choice[0]);
             return;
         }
         Frame4()->writeReport(test::ShowResult(m_state));

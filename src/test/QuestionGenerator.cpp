@@ -96,6 +96,8 @@ QuestionView ShowQuestion(WorkingState& state, platform::RandomSource& random) {
     for (std::size_t k = 0; k < ChoiceCount; ++k)
         view.choices[k] = TextAt(state.RecordValues, choiceRecords[k]);
     view.recordName = TextAt(state.RecordNames, *asked);
+    view.number = q + 1;
+    view.count = QuestionCount(state);
     if (topic == Topic::Houses) {
         view.title = RecordTitle(Topic::Houses, *asked);
         return view;

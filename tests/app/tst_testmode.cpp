@@ -45,6 +45,10 @@ private slots:
     void secondTestReplacesTheReport();
     void backToMainThenNextStartsAFreshTest();
     void copyGuardOnAnAnswerBox();
+    void reportIsReadByCaretButNeverSelected_data();
+    void reportIsReadByCaretButNeverSelected();
+    void choiceTextsAreTabStopsOnlyWhenTheyScroll_data();
+    void choiceTextsAreTabStopsOnlyWhenTheyScroll();
 
 private:
     AppFixture* m_app = nullptr;
@@ -159,11 +163,8 @@ void TestTestMode::wholeTestByKeyboard() {
     QCOMPARE(QApplication::focusWidget(), test()->optAnswer_Choice[0]);
     for (int q = 0; q < 12; ++q) {
         // One step down in the choices, then on to Next Question and press it.
-        if (q > 0) {
-            QCOMPARE(QApplication::focusWidget(), test()->cmdNextQuestion);
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
-            QCOMPARE(QApplication::focusWidget(), test()->optAnswer_Choice[0]);
-        }
+        // Each question opens with the focus on its first choice, where a listener hears it.
+        QCOMPARE(QApplication::focusWidget(), test()->optAnswer_Choice[0]);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
         QVERIFY(test()->optAnswer_Choice[1]->isChecked());
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -211,6 +212,7 @@ void TestTestMode::numberKeysPickChoices() {
     QVERIFY(test()->optAnswer_Choice[4]->isChecked());
     QTest::keyClick(w, Qt::Key_2);
     QVERIFY(test()->optAnswer_Choice[1]->isChecked());
+    QCOMPARE(QApplication::focusWidget(), test()->optAnswer_Choice[1]); // so that it is heard
     nextQuestion();
     QCOMPARE(w->workingState().UserAnswers[0], std::string("Fixed"));
 }
@@ -353,6 +355,54 @@ void TestTestMode::copyGuardOnAnAnswerBox() {
     const int beforeNext = m_app->clipboard.clears;
     nextQuestion();
     QVERIFY(m_app->clipboard.clears > beforeNext);
+}
+
+void TestTestMode::reportIsReadByCaretButNeverSelected_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+    QTest::newRow("Shift+Down") << int(Qt::Key_Down) << Qt::KeyboardModifiers(Qt::ShiftModifier);
+    QTest::newRow("Shift+End") << int(Qt::Key_End) << Qt::KeyboardModifiers(Qt::ShiftModifier);
+    QTest::newRow("Ctrl+A") << int(Qt::Key_A) << Qt::KeyboardModifiers(Qt::ControlModifier);
+    QTest::newRow("Ctrl+C") << int(Qt::Key_C) << Qt::KeyboardModifiers(Qt::ControlModifier);
+    QTest::newRow("Ctrl+Insert") << int(Qt::Key_Insert) << Qt::KeyboardModifiers(Qt::ControlModifier);
+}
+
+void TestTestMode::reportIsReadByCaretButNeverSelected() {
+    QFETCH(int, key);
+    QFETCH(Qt::KeyboardModifiers, modifiers);
+    choose("Test By Planets", "Keywords");
+    scriptTest(10, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9}, 0);
+    start();
+    for (int q = 0; q < 10; ++q)
+        nextQuestion();
+    QTextEdit* rtb = w->Frame4()->RTB;
+    QCOMPARE(QApplication::focusWidget(), rtb);
+    // Heard on arrival with the title: the test line and the score line.
+    QCOMPARE(rtb->accessibleDescription(), "Test By Planets - Keywords. " + report().section('\n', -1));
+    QTest::keyClick(rtb, Qt::Key_Down); // line by line
+    QCOMPARE(rtb->textCursor().blockNumber(), 1);
+
+    const int before = m_app->clipboard.clears;
+    QTest::keyClick(rtb, Qt::Key(key), modifiers);
+    QVERIFY(!rtb->textCursor().hasSelection());
+    QVERIFY(m_app->clipboard.clears > before);
+}
+
+void TestTestMode::choiceTextsAreTabStopsOnlyWhenTheyScroll_data() {
+    QTest::addColumn<QString>("attribute");
+    QTest::addColumn<bool>("tabStops");
+    QTest::newRow("one word: heard with its option button") << "Element" << false;
+    QTest::newRow("a paragraph: scrolled by keyboard") << "Positive Traits" << true;
+}
+
+void TestTestMode::choiceTextsAreTabStopsOnlyWhenTheyScroll() {
+    QFETCH(QString, attribute);
+    QFETCH(bool, tabStops);
+    choose("Test By Signs", attribute);
+    scriptTest(12, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}, 0);
+    start();
+    for (QPlainTextEdit* text : test()->txtAnswer_Choice)
+        QTRY_COMPARE(text->focusPolicy(), tabStops ? Qt::TabFocus : Qt::NoFocus);
 }
 
 QTEST_MAIN(TestTestMode)

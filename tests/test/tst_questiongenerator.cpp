@@ -332,6 +332,8 @@ void TestQuestionGenerator::titles() {
     QCOMPARE(QString::fromStdString(view.recordName), recordName);
     QCOMPARE(view.topicCaption, std::string("Topic caption"));
     QCOMPARE(view.attributeCaption, std::string("Attribute caption"));
+    QCOMPARE(view.number, 1);
+    QCOMPARE(view.count, n);
 }
 
 void TestQuestionGenerator::pictures_data() {
