@@ -3,6 +3,7 @@
 
 #include "app/WelcomeScreen.h"
 
+#include "app/Accessibility.h"
 #include "app/Announcer.h"
 #include "app/Look.h"
 
@@ -37,6 +38,9 @@ QComboBox* makeList(QWidget* parent, const char* name, const QString& purpose) {
 
 WelcomeScreen::WelcomeScreen(QWidget* parent)
     : QWidget(parent) {
+    // Named, as every screen is, so that coming back to it says where the user is.
+    setAccessibleRole(this, QAccessible::Grouping);
+    setAccessibleName(tr("Welcome"));
     setObjectName(QStringLiteral("Frame1"));
 
     const char* welcome[3] = {
