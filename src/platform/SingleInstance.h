@@ -9,8 +9,8 @@ namespace orbelle::platform {
 class SingleInstance {
 public:
     virtual ~SingleInstance() = default;
-    // True when another running copy already holds the claim. A copy that gets the
-    // claim keeps it until it ends.
+    // True only when another running copy on this machine holds the claim. A copy that
+    // gets the claim keeps it until it ends; one that cannot claim at all runs anyway.
     virtual bool anotherIsRunning() = 0;
 };
 

@@ -18,6 +18,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/resource.h>
+
 #include <csignal>
 
 using namespace orbelle;
@@ -98,6 +100,7 @@ private slots:
     void secondCopyIsToldAndEnds();
     void realRunningCopyRefusesASecondStart();
     void killedCopyDoesNotBlockTheNextStart();
+    void hugeSettingsFileUnderAMemoryLimit();
 };
 
 void TestStartup::cleanup() {
@@ -190,6 +193,37 @@ void TestStartup::killedCopyDoesNotBlockTheNextStart() {
     const std::unique_ptr<app::frmMain> window = app::RunStartup(seams.services, next);
     QVERIFY(window);
     QVERIFY(seams.messageBox.seen.empty());
+}
+
+void TestStartup::hugeSettingsFileUnderAMemoryLimit() {
+#if defined(__SANITIZE_ADDRESS__)
+    QSKIP("the address sanitizer reserves far more address space than the limit allows");
+#endif
+    QTemporaryDir home;
+    QVERIFY(home.isValid());
+    const QString settings = home.filePath("config/Orbelle/Orbelle.conf");
+    QVERIFY(QDir().mkpath(home.filePath("config/Orbelle")));
+    {
+        QFile file(settings);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QVERIFY(file.resize(qint64(4) << 30)); // sparse: costs no disk
+    }
+    const QDateTime modified = QFileInfo(settings).lastModified();
+    QProcess program;
+    // ulimit -v 1500000, as a user might run it; reading the file whole once crashed here.
+    program.setChildProcessModifier([] {
+        const rlimit limit{rlim_t(1500000) * 1024, rlim_t(1500000) * 1024};
+        ::setrlimit(RLIMIT_AS, &limit);
+    });
+    const QString lockPath = startProgram(program, home);
+    QVERIFY(program.waitForStarted());
+    QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(lockPath), 10000);
+    // Past the lock, the crash came within a second.
+    QVERIFY2(!program.waitForFinished(3000), qPrintable(program.readAllStandardError()));
+    QCOMPARE(QFileInfo(settings).size(), qint64(4) << 30);
+    QCOMPARE(QFileInfo(settings).lastModified(), modified);
+    program.kill();
+    QVERIFY(program.waitForFinished());
 }
 
 QTEST_MAIN(TestStartup)

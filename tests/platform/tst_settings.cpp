@@ -41,6 +41,8 @@ const QByteArray DateFileBytes = "[Settings]\n"
                                  "\xE2\x80\xA0\xE2\x80\xA1\xE2\x80\x9E\xE2\x80\xB9\xE2\x80\x9E"
                                  "\xE2\x80\xA1\xE2\x80\xA6\xE2\x80\xA1\xE2\x80\xB9\n";
 const QByteArray DurationLine = "[Settings]\n%U2122%CA%C7%B6%C9%BE%C4%C3=";
+// The longest value whose line still keeps the file within the store's size limit.
+const qsizetype HugeValueSize = QtSettingsStore::LargestFile - DurationLine.size() - 1;
 
 struct Seams {
     FakeMessageBox box;
@@ -257,8 +259,8 @@ void TestSettings::damagedFile_data() {
     QTest::newRow("binary junk") << Damage::Junk << QByteArray() << true;
     QTest::newRow("the date, then binary junk") << Damage::DateThenJunk << QByteArray("12/6/2026") << true;
     QTest::newRow("mode 000") << Damage::Unreadable << QByteArray() << false;
-    // 'x' (120) unscrambles to '#' (35).
-    QTest::newRow("1 MB value") << Damage::HugeValue << QByteArray(1 << 20, '#') << true;
+    // 'x' (120) unscrambles to '#' (35). Larger files are not settings (tst_settingspath).
+    QTest::newRow("value filling the size limit") << Damage::HugeValue << QByteArray(HugeValueSize, '#') << true;
     QTest::newRow("value unscrambling to nonsense") << Damage::Nonsense << QByteArray("\x0C\x0D\x0E") << true;
     QTest::newRow("value that is not UTF-8") << Damage::InvalidUtf8 << QByteArray() << true;
     QTest::newRow("value read as a list") << Damage::List << QByteArray() << true;
@@ -302,7 +304,7 @@ void TestSettings::damagedFile() {
         QVERIFY(QFile::setPermissions(file, QFileDevice::Permissions()));
         break;
     case Damage::HugeValue:
-        QVERIFY(writeFile(file, DurationLine + QByteArray(1 << 20, 'x') + '\n'));
+        QVERIFY(writeFile(file, DurationLine + QByteArray(HugeValueSize, 'x') + '\n'));
         break;
     case Damage::Nonsense:
         QVERIFY(writeFile(file, DurationLine + "abc\n"));

@@ -5,13 +5,16 @@
 
 #include "platform/qt/QtSingleInstance.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <memory>
@@ -39,11 +42,11 @@ struct Holder {
     }
 };
 
-Holder startHolder(const QString& lockPath) {
+Holder startHolder(const QString& lockPath, QProcess::ProcessChannelMode mode = QProcess::ForwardedErrorChannel) {
     Holder holder;
     holder.process->setProgram(QStringLiteral(LOCKHOLDER_PATH));
     holder.process->setArguments({lockPath});
-    holder.process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    holder.process->setProcessChannelMode(mode);
     holder.process->start();
     if (!holder.process->waitForStarted(Patience))
         return holder;
@@ -72,6 +75,7 @@ private slots:
     void killedHolderIsTakenOver();
     void leftoverLockFile_data();
     void leftoverLockFile();
+    void lockThatCannotBeTakenIsSaid();
     void folderThatCannotHoldTheLock_data();
     void folderThatCannotHoldTheLock();
 };
@@ -157,30 +161,83 @@ void TestSingleInstance::killedHolderIsTakenOver() {
 }
 
 void TestSingleInstance::leftoverLockFile_data() {
+    QTest::addColumn<QString>("kind");
     QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QByteArray>("answer");
     // After a restart the dead copy's process id may belong to another program.
     QTest::newRow("process id now used by another program")
-        << QByteArray("1\nlockholder\n") + QSysInfo::machineHostName().toUtf8() + '\n';
+        << QStringLiteral("file") << QByteArray("1\nlockholder\n") + QSysInfo::machineHostName().toUtf8() + '\n'
+        << QByteArray("locked");
     // A copy that died between creating the lock file and filling it in.
-    QTest::newRow("empty") << QByteArray();
-    QTest::newRow("junk") << QByteArray("\xFF\xFE junk\n\n\n");
+    QTest::newRow("empty") << QStringLiteral("file") << QByteArray() << QByteArray("locked");
+    QTest::newRow("junk") << QStringLiteral("file") << QByteArray("\xFF\xFE junk\n\n\n") << QByteArray("locked");
+    // The runtime folder is this machine's: no copy on another host can hold a lock in it.
+    QTest::newRow("naming another host") << QStringLiteral("file") << QByteArray("3999999\nOrbelle\notherhost\n")
+                                         << QByteArray("locked");
+    QTest::newRow("directory") << QStringLiteral("directory") << QByteArray() << QByteArray("locked");
+    QTest::newRow("dangling symlink") << QStringLiteral("dangling symlink") << QByteArray() << QByteArray("locked");
+    QTest::newRow("symlink to a file of the user")
+        << QStringLiteral("symlink") << QByteArray("the user's own\n") << QByteArray("locked");
+    // Qt would wait for ever reading it.
+    QTest::newRow("FIFO") << QStringLiteral("FIFO") << QByteArray() << QByteArray("locked");
+    // Between creating the file and locking it, a starting copy leaves it empty for a
+    // moment; a simultaneous start must not take it away.
+    QTest::newRow("empty, just created") << QStringLiteral("fresh file") << QByteArray() << QByteArray("running");
 }
 
 void TestSingleInstance::leftoverLockFile() {
+    QFETCH(QString, kind);
     QFETCH(QByteArray, content);
+    QFETCH(QByteArray, answer);
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     const QString path = dir.filePath(QStringLiteral("Orbelle.lock"));
-    {
+    const QString usersFile = dir.filePath(QStringLiteral("notes.txt"));
+    if (kind == QStringLiteral("file") || kind == QStringLiteral("fresh file")) {
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly));
         QCOMPARE(file.write(content), content.size());
+        if (kind == QStringLiteral("file"))
+            QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-3600), QFileDevice::FileModificationTime));
+    } else if (kind == QStringLiteral("directory")) {
+        QVERIFY(QDir().mkdir(path));
+    } else if (kind == QStringLiteral("dangling symlink")) {
+        QVERIFY(QFile::link(dir.filePath(QStringLiteral("gone")), path));
+    } else if (kind == QStringLiteral("symlink")) {
+        QFile file(usersFile);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QCOMPARE(file.write(content), content.size());
+        file.close();
+        QVERIFY(QFile::link(usersFile, path));
+    } else if (kind == QStringLiteral("FIFO")) {
+        QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
     }
-    // A lock file whose holder cannot be read is taken over, or it would shut the user
+    // A lock that no live process holds is taken over quietly, or it would shut the user
     // out until the runtime folder is cleared (logout, reboot).
-    Holder holder = startHolder(path);
+    Holder holder = startHolder(path, QProcess::SeparateChannels);
+    QCOMPARE(holder.answer, answer);
+    QVERIFY(release(holder));
+    QCOMPARE(holder.process->readAllStandardError(), QByteArray());
+    if (kind == QStringLiteral("symlink")) {
+        QFile file(usersFile);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), content);
+    }
+}
+
+void TestSingleInstance::lockThatCannotBeTakenIsSaid() {
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = dir.filePath(QStringLiteral("Orbelle.lock"));
+    QVERIFY(QDir().mkpath(path + QStringLiteral("/inside")));
+    // The program starts anyway; the user's folder is not emptied to make room.
+    Holder holder = startHolder(path, QProcess::SeparateChannels);
     QCOMPARE(holder.answer, QByteArray("locked"));
     QVERIFY(release(holder));
+    QCOMPARE(holder.process->readAllStandardError(),
+             "lockholder: cannot take the lock " + QFile::encodeName(path) +
+                 " (something that cannot be removed is in the way); starting anyway.\n");
+    QVERIFY(QFileInfo(path + QStringLiteral("/inside")).isDir());
 }
 
 void TestSingleInstance::folderThatCannotHoldTheLock_data() {

@@ -10,9 +10,15 @@
 namespace orbelle::platform {
 
 // An INI file per application: <folder>/<application>/<application>.conf, with one
-// group per section.
+// group per section. Only a regular file, or a symlink to one, counts as the store.
 class QtSettingsStore final : public SettingsStore {
 public:
+    // The program's own file holds one entry in under 100 bytes. 64 KiB leaves room for
+    // hand edits, comments and entries of later versions, while a file that size costs
+    // nothing to parse even under a tight memory limit. Anything larger is not settings
+    // (a disk image linked by mistake, a runaway file) and is neither read nor replaced.
+    static constexpr qint64 LargestFile = 64 * 1024;
+
     explicit QtSettingsStore(QString folder);
 
     std::optional<std::string> read(const std::string& application, const std::string& section, const std::string& key,

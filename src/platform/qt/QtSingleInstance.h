@@ -10,8 +10,9 @@
 
 namespace orbelle::platform {
 
-// A lock file in the user's runtime folder. QLockFile records the holder's process id,
-// so the lock of a copy that crashed or was killed is taken over by the next start.
+// A lock file in the user's runtime folder. QLockFile records the holder's process id
+// and keeps the file locked while it runs, so the lock of a copy that crashed or was
+// killed, or anything else left at the path, is taken over by the next start.
 class QtSingleInstance final : public SingleInstance {
 public:
     explicit QtSingleInstance(const QString& lockFilePath);
@@ -24,6 +25,7 @@ public:
 
 private:
     QLockFile m_lock;
+    QString m_path;
 };
 
 } // namespace orbelle::platform
