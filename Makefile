@@ -63,5 +63,17 @@ bench:
 soak: build
 	ctest --preset $(PRESET) -L soak
 
+# Formatting as .clang-format says: `make format` rewrites the C++ files in place,
+# `make format-check` (run by CI) fails on any file that would change.
+CLANG_FORMAT ?= clang-format-14
+FORMAT_FILES = $(shell find src tests bench fuzz tools -name '*.cpp' -o -name '*.h' | sort)
+.PHONY: format format-check
+format:
+	@scripts/install-deps.sh format
+	$(CLANG_FORMAT) -i $(FORMAT_FILES)
+format-check:
+	@scripts/install-deps.sh format
+	$(CLANG_FORMAT) --dry-run --Werror $(FORMAT_FILES)
+
 clean:
 	rm -rf build

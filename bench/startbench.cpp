@@ -38,7 +38,7 @@ namespace {
 class FailingMessageBox final : public platform::MessageBox {
 public:
     int requests = 0;
-    platform::MessageAnswer show(const std::string& text, platform::MessageIcon, platform::MessageButtons buttons,
+    platform::MessageAnswer show(const std::string& text, platform::MessageButtons buttons,
                                  const std::string&) override {
         ++requests;
         std::fprintf(stderr, "orbelle_startbench: the start asked to show \"%s\"\n", text.c_str());
@@ -69,8 +69,8 @@ int main(int argc, char* argv[]) {
     platform::QtClock clock;
     platform::Mt19937Random random;
     bool ended = false;
-    app::Services services{messageBox, clipboard, shell, settings, clock, random, name.toStdString(),
-                           [&ended] { ended = true; }};
+    app::Services services{
+        messageBox, clipboard, shell, settings, clock, random, name.toStdString(), [&ended] { ended = true; }};
 
     platform::QtSingleInstance singleInstance(platform::QtSingleInstance::defaultLockFilePath(name));
     const std::unique_ptr<app::frmMain> window = app::RunStartup(services, singleInstance);

@@ -6,6 +6,7 @@
 // scrambled text that the settings file holds. And whatever date the reminder stores,
 // it reads back as that date.
 
+#include "app/StoredDate.h"
 #include "app/modHelp.h"
 
 #include <QDate>
@@ -43,7 +44,7 @@ const std::array<QLocale, 7>& locales() {
 }
 
 void check(const std::string& text, const QLocale& locale) {
-    const std::optional<QDate> date = modHelp::ReadStoredDate(text, locale);
+    const std::optional<QDate> date = orbelle::modHelp::ReadStoredDate(text, locale);
     if (date && !date->isValid())
         fail("ReadStoredDate gave an invalid date", text, locale);
 }
@@ -55,8 +56,8 @@ void checkStoredDate(const std::uint8_t* bytes, const QLocale& locale) {
     const qint64 span = first.daysTo(QDate(2199, 12, 31)) + 1;
     const qint64 offset = (qint64(bytes[0]) << 16 | qint64(bytes[1]) << 8 | qint64(bytes[2])) % span;
     const QDate date = first.addDays(offset);
-    const std::string stored = modHelp::StoredDateText(date, locale);
-    const std::optional<QDate> back = modHelp::ReadStoredDate(stored, locale);
+    const std::string stored = orbelle::modHelp::StoredDateText(date, locale);
+    const std::optional<QDate> back = orbelle::modHelp::ReadStoredDate(stored, locale);
     if (!back || *back != date) {
         std::fprintf(stderr, "stored \"%s\" for %s\n", stored.c_str(), qPrintable(date.toString(Qt::ISODate)));
         fail("a stored date did not read back as itself", stored, locale);
@@ -72,7 +73,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QLocale& locale = locales()[data[0] % locales().size()];
     const std::string text(reinterpret_cast<const char*>(data + 1), size - 1);
     check(text, locale);
-    check(modHelp::UnscrambleText(text), locale);
+    check(orbelle::modHelp::UnscrambleText(text), locale);
     if (size >= 4)
         checkStoredDate(data + 1, locale);
     return 0;

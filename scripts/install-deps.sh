@@ -4,7 +4,7 @@
 
 # Installs the Debian/Ubuntu packages that a make target needs, and nothing when they
 # are all present. Uses sudo when not run as root.
-#   scripts/install-deps.sh [build|fuzz|bench|package]...   (default: build)
+#   scripts/install-deps.sh [build|fuzz|bench|package|format]...   (default: build)
 set -euo pipefail
 
 # What building the program and running its whole test suite needs.
@@ -32,6 +32,8 @@ bench=(hyperfine time valgrind xvfb xauth python3)
 # Building the Debian package: cpack's DEB generator runs dpkg-shlibdeps on what `file`
 # reports as an executable; lintian checks the result.
 package=(dpkg-dev file lintian)
+# make format and make format-check: the formatter whose output .clang-format describes.
+format=(clang-format-14)
 
 groups=("$@")
 [ ${#groups[@]} -gt 0 ] || groups=(build)
@@ -43,6 +45,7 @@ for group in "${groups[@]}"; do
         fuzz) wanted+=("${fuzz[@]}") ;;
         bench) wanted+=("${bench[@]}") ;;
         package) wanted+=("${package[@]}") ;;
+        format) wanted+=("${format[@]}") ;;
         *) echo "unknown package group: $group" >&2; exit 2 ;;
     esac
 done

@@ -23,10 +23,14 @@ QString accessKeyDisplayText(const QString& caption) {
     return shown;
 }
 
-QString labelText(const std::string& stored) {
+QString withLineFeeds(const std::string& stored) {
     QString text = QString::fromStdString(stored);
     text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    return accessKeyDisplayText(text);
+    return text;
+}
+
+QString labelText(const std::string& stored) {
+    return accessKeyDisplayText(withLineFeeds(stored));
 }
 
 void showCaption(QLabel* label, const std::string& stored) {

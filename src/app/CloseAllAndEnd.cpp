@@ -11,7 +11,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-namespace modHelp {
+namespace orbelle::modHelp {
 
 namespace {
 
@@ -58,4 +58,4 @@ void CloseAllAndEnd() noexcept {
     std::_Exit(EXIT_SUCCESS);
 }
 
-} // namespace modHelp
+} // namespace orbelle::modHelp

@@ -3,11 +3,11 @@
 
 #pragma once
 
-namespace modHelp {
+namespace orbelle::modHelp {
 
 // Closes every top-level window, one after the other in the order the application
 // lists them, then ends the process at once with exit status 0. Nothing that would
 // have followed the call runs.
 [[noreturn]] void CloseAllAndEnd() noexcept;
 
-} // namespace modHelp
+} // namespace orbelle::modHelp

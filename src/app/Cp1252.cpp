@@ -36,6 +36,30 @@ void appendUtf8(std::string& out, char32_t character) {
     }
 }
 
+// The well-formed sequences of UTF-8 by their lead byte (the Unicode Standard, Table
+// 3-7): the length, the lead's payload bits and the allowed range of the second byte,
+// which rules out overlong forms, surrogates and values beyond U+10FFFF before any
+// further byte is looked at.
+struct LeadByte {
+    unsigned char first, last;
+    std::size_t length;
+    unsigned char payload, low, high;
+};
+
+constexpr LeadByte kLeadBytes[] = {
+    {0xC2, 0xDF, 2, 0x1F, 0x80, 0xBF}, {0xE0, 0xE0, 3, 0x0F, 0xA0, 0xBF}, {0xE1, 0xEC, 3, 0x0F, 0x80, 0xBF},
+    {0xED, 0xED, 3, 0x0F, 0x80, 0x9F}, {0xEE, 0xEF, 3, 0x0F, 0x80, 0xBF}, {0xF0, 0xF0, 4, 0x07, 0x90, 0xBF},
+    {0xF1, 0xF3, 4, 0x07, 0x80, 0xBF}, {0xF4, 0xF4, 4, 0x07, 0x80, 0x8F},
+};
+
+const LeadByte* leadByteRule(unsigned char lead) {
+    for (const LeadByte& rule : kLeadBytes) {
+        if (lead >= rule.first && lead <= rule.last)
+            return &rule;
+    }
+    return nullptr;
+}
+
 } // namespace
 
 char32_t Cp1252Character(unsigned char code) noexcept {
@@ -67,34 +91,16 @@ std::vector<unsigned char> Cp1252Codes(std::string_view utf8) {
             ++at;
             continue;
         }
-        std::size_t length = 0;
-        std::uint32_t value = 0;
-        // The allowed range of the second byte rules out overlong forms, surrogates and
-        // values beyond U+10FFFF before any further byte is looked at.
-        unsigned char low = 0x80;
-        unsigned char high = 0xBF;
-        if (lead >= 0xC2U && lead <= 0xDFU) {
-            length = 2;
-            value = lead & 0x1FU;
-        } else if (lead >= 0xE0U && lead <= 0xEFU) {
-            length = 3;
-            value = lead & 0x0FU;
-            if (lead == 0xE0U)
-                low = 0xA0;
-            else if (lead == 0xEDU)
-                high = 0x9F;
-        } else if (lead >= 0xF0U && lead <= 0xF4U) {
-            length = 4;
-            value = lead & 0x07U;
-            if (lead == 0xF0U)
-                low = 0x90;
-            else if (lead == 0xF4U)
-                high = 0x8F;
-        } else {
+        const LeadByte* rule = leadByteRule(lead);
+        if (!rule) {
             codes.push_back(Cp1252Unknown);
             ++at;
             continue;
         }
+        const std::size_t length = rule->length;
+        std::uint32_t value = lead & rule->payload;
+        const unsigned char low = rule->low;
+        const unsigned char high = rule->high;
         std::size_t taken = 1;
         bool complete = true;
         while (taken < length) {

@@ -13,7 +13,6 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QVBoxLayout>
 
 namespace orbelle::app {
@@ -49,28 +48,22 @@ ExitScreen::ExitScreen(Services& services, QWidget* parent)
     setTextColor(more, White);
     layout->addWidget(more);
 
-    lblHomePage = new LinkLabel(tr("Visit our web site"), this);
-    lblHomePage->setObjectName(QStringLiteral("lblHomePage"));
-    QFont linkFont = verdana(8.25, true);
-    linkFont.setUnderline(true);
-    lblHomePage->setFont(linkFont);
-    setTextColor(lblHomePage, PaleYellow);
+    lblHomePage =
+        makeLink(this, QStringLiteral("lblHomePage"), tr("Visit our web site"), verdana(8.25, true), PaleYellow);
     layout->addWidget(lblHomePage, 0, Qt::AlignLeft);
 
     cmdExit = makeButton(this, QStringLiteral("cmdExit"), tr("E&xit"));
     cmdExit->setDefault(true);
     layout->addWidget(cmdExit, 0, Qt::AlignRight);
 
-    connect(lblHomePage, &LinkLabel::activated, this,
-            [this] { guarded("OpenWebPage", [&] { modHelp::OpenWebPage(m_services, "home-page"); }); });
+    connect(lblHomePage, &LinkLabel::activated, this, modHelp::PageOpener(m_services, modHelp::HomePage));
     connect(cmdExit, &QPushButton::clicked, this, &QWidget::close);
     cmdExit->setFocus(); // Enter or Space ends the program at once
 
     setFixedWidth(px(5400));
     adjustSize();
     setFixedSize(size());
-    if (const QScreen* screen = this->screen())
-        move(screen->availableGeometry().center() - rect().center());
+    centreOn(this, screen());
 }
 
 void ExitScreen::closeEvent(QCloseEvent* event) {

@@ -20,13 +20,12 @@ class ExitScreen : public QWidget {
 public:
     explicit ExitScreen(Services& services, QWidget* parent = nullptr);
 
-    LinkLabel* lblHomePage = nullptr;
-    QPushButton* cmdExit = nullptr;
-
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    LinkLabel* lblHomePage = nullptr;
+    QPushButton* cmdExit = nullptr;
     Services& m_services;
 };
 

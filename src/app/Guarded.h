@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include <QObject>
 #include <QtGlobal>
 
 #include <exception>
@@ -19,6 +20,16 @@ template <typename Handler> void guarded(const char* what, Handler&& handler) no
     } catch (...) {
         qWarning("%s failed", what);
     }
+}
+
+// Connects a signal to a member handler of receiver, run through guarded() under the
+// handler's name: the handler's body then only does its own work.
+template <typename Sender, typename Signal, typename Receiver, typename... Args>
+QMetaObject::Connection connectGuarded(Sender* sender, Signal signal, Receiver* receiver,
+                                       void (Receiver::*handler)(Args...), const char* name) {
+    return QObject::connect(sender, signal, receiver, [receiver, handler, name](Args... args) {
+        guarded(name, [&] { (receiver->*handler)(args...); });
+    });
 }
 
 } // namespace orbelle::app

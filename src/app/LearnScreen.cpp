@@ -8,6 +8,7 @@
 #include "app/Announcer.h"
 #include "app/Look.h"
 #include "app/PictureBox.h"
+#include "app/TabChain.h"
 #include "knowledge/Pictures.h"
 #include "learn/LearnBrowser.h"
 
@@ -73,6 +74,19 @@ LearnScreen::LearnScreen(QWidget* parent)
     cmdNextDesc = makeButton(this, QStringLiteral("cmdNextDesc"), tr("Next"));
     place(cmdNextDesc, 6960, 3480, 1000, 400);
     m_announcer = new Announcer(this);
+
+    connect(cmdBackToMain, &QPushButton::clicked, this, [this] { emit backToMainClicked(0); });
+    connect(cmdBackDesc, &QPushButton::clicked, this, &LearnScreen::backClicked);
+    connect(cmdNextDesc, &QPushButton::clicked, this, &LearnScreen::nextClicked);
+}
+
+void LearnScreen::focusEntry() {
+    cmdNextDesc->setFocus(Qt::OtherFocusReason);
+}
+
+void LearnScreen::addTabStops(TabChain& chain) const {
+    for (QWidget* control : std::initializer_list<QWidget*>{lblValue, cmdBackToMain, cmdBackDesc, cmdNextDesc})
+        chain.add(control);
 }
 
 bool LearnScreen::eventFilter(QObject* watched, QEvent* event) {

@@ -4,6 +4,7 @@
 #include "app/LinkLabel.h"
 
 #include "app/AccessKeyText.h"
+#include "app/Look.h"
 
 #include <QAccessibleWidget>
 #include <QKeyEvent>
@@ -88,6 +89,16 @@ void LinkLabel::paintEvent(QPaintEvent* event) {
     option.initFrom(this);
     option.backgroundColor = palette().color(QPalette::Window);
     style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+}
+
+LinkLabel* makeLink(QWidget* parent, const QString& name, const QString& text, const QFont& font, const QColor& color) {
+    auto* link = new LinkLabel(text, parent);
+    link->setObjectName(name);
+    QFont underlined = font;
+    underlined.setUnderline(true);
+    link->setFont(underlined);
+    look::setTextColor(link, color);
+    return link;
 }
 
 } // namespace orbelle::app

@@ -5,6 +5,9 @@
 
 #include <QLabel>
 
+class QColor;
+class QFont;
+
 namespace orbelle::app {
 
 // A text that opens a web page: underlined, with a pointing hand under the mouse.
@@ -24,5 +27,9 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 };
+
+// A link label with its object name, text, font (underlined, as every link is) and
+// text colour; the caller places it.
+LinkLabel* makeLink(QWidget* parent, const QString& name, const QString& text, const QFont& font, const QColor& color);
 
 } // namespace orbelle::app

@@ -6,6 +6,7 @@
 #include <QFontDatabase>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QWidget>
 
 namespace orbelle::app::look {
@@ -70,6 +71,11 @@ QPushButton* makeButton(QWidget* parent, const QString& name, const QString& cap
 
 void place(QWidget* widget, int left, int top, int width, int height) {
     widget->setGeometry(twips(left, top, width, height));
+}
+
+void centreOn(QWidget* window, const QScreen* screen) {
+    if (screen)
+        window->move(screen->availableGeometry().center() - window->rect().center());
 }
 
 } // namespace orbelle::app::look

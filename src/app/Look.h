@@ -9,6 +9,7 @@
 
 class QLabel;
 class QPushButton;
+class QScreen;
 class QWidget;
 
 // The window's fixed layout is measured in twips (1/1440 inch); at 96 dpi fifteen of
@@ -35,7 +36,11 @@ const QColor PaleYellow(255, 255, 192); // link labels of the main window
 const QColor Yellow(255, 255, 0);
 const QColor BrightGreen(0, 255, 0);
 const QColor White(255, 255, 255);
-const QColor Maroon(128, 0, 0);
+const QColor Maroon(128, 0, 0);           // links of the About box
+const QColor Purple(128, 0, 128);         // the About box's business text
+const QColor LightCyan(128, 255, 255);    // the asked record on the test screen
+const QColor LightMagenta(255, 128, 255); // the test screen's instruction
+const QColor Black(0, 0, 0);
 
 void setTextColor(QWidget* widget, const QColor& color);
 void setBackground(QWidget* widget, const QColor& color);
@@ -49,5 +54,8 @@ QPushButton* makeButton(QWidget* parent, const QString& name, const QString& cap
 
 // Places a widget at its layout rectangle (in twips) inside its parent.
 void place(QWidget* widget, int left, int top, int width, int height);
+
+// Moves a window to the middle of the screen's available area; nothing when there is no screen.
+void centreOn(QWidget* window, const QScreen* screen);
 
 } // namespace orbelle::app::look

@@ -7,7 +7,7 @@
 #include <QIcon>
 #include <QLabel>
 
-namespace modLearnAstrology {
+namespace orbelle::modLearnAstrology {
 struct Picture;
 }
 

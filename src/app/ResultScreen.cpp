@@ -5,6 +5,7 @@
 
 #include "app/CopyGuard.h"
 #include "app/Look.h"
+#include "app/TabChain.h"
 #include "test/ResultReport.h"
 
 #include <QPushButton>
@@ -33,14 +34,24 @@ ResultScreen::ResultScreen(CopyGuard& copyGuard, QWidget* parent)
     RTB->setFocusPolicy(Qt::StrongFocus);
     // A document box: black on white, whatever the screen behind it.
     QPalette paper = RTB->palette();
-    paper.setColor(QPalette::Base, Qt::white);
-    paper.setColor(QPalette::Text, Qt::black);
+    paper.setColor(QPalette::Base, White);
+    paper.setColor(QPalette::Text, Black);
     RTB->setPalette(paper);
     place(RTB, 120, 120, 7935, 3255);
     copyGuard.watch(RTB);
 
     cmdBackToMain = makeButton(this, QStringLiteral("cmdBackToMain_1"), tr("&Back To Main"));
     place(cmdBackToMain, 3507, 3480, 1400, 400);
+    connect(cmdBackToMain, &QPushButton::clicked, this, [this] { emit backToMainClicked(1); });
+}
+
+void ResultScreen::focusEntry() {
+    RTB->setFocus(Qt::OtherFocusReason);
+}
+
+void ResultScreen::addTabStops(TabChain& chain) const {
+    chain.add(RTB);
+    chain.add(cmdBackToMain);
 }
 
 void ResultScreen::writeReport(const test::ResultReport& report) {

@@ -16,10 +16,8 @@ std::unique_ptr<frmMain> RunStartup(Services& services, platform::SingleInstance
     guarded("single-instance check", [&] { anotherRuns = singleInstance.anotherIsRunning(); });
     if (anotherRuns) {
         // The running copy is left alone: not raised, not told anything.
-        guarded("notice", [&] {
-            services.messageBox.show(AlreadyRunningNotice, platform::MessageIcon::Information,
-                                     platform::MessageButtons::Ok, ProgramTitle);
-        });
+        guarded("notice",
+                [&] { services.messageBox.show(AlreadyRunningNotice, platform::MessageButtons::Ok, ProgramTitle); });
         if (services.endProgram)
             services.endProgram();
         return nullptr;
@@ -31,7 +29,7 @@ std::unique_ptr<frmMain> RunStartup(Services& services, platform::SingleInstance
 
     auto window = std::make_unique<frmMain>(services);
     window->show();
-    window->CoBrand_Randomize();
+    guarded("CoBrand_Randomize", [&] { window->CoBrand_Randomize(); });
     return window;
 }
 

@@ -7,8 +7,10 @@
 #include "app/Accessibility.h"
 #include "app/Announcer.h"
 #include "app/CopyGuard.h"
+#include "app/Guarded.h"
 #include "app/Look.h"
 #include "app/PictureBox.h"
+#include "app/TabChain.h"
 #include "test/QuestionGenerator.h"
 
 #include <QButtonGroup>
@@ -33,7 +35,8 @@ QLabel* makeCaption(QWidget* parent, int index, const QString& placeholder, cons
 } // namespace
 
 TestScreen::TestScreen(CopyGuard& copyGuard, QWidget* parent)
-    : QWidget(parent) {
+    : QWidget(parent)
+    , m_copyGuard(copyGuard) {
     setObjectName(QStringLiteral("Frame3"));
 
     picTest = new PictureBox(this);
@@ -45,10 +48,9 @@ TestScreen::TestScreen(CopyGuard& copyGuard, QWidget* parent)
     place(lblTest[0], 945, 120, 1380, 210);
     lblTest[1] = makeCaption(this, 1, tr("Test Sub Category"), BrightGreen, 9);
     place(lblTest[1], 3000, 120, 1815, 210);
-    lblTest[2] = makeCaption(this, 2, tr("Test Option"), QColor(128, 255, 255), 8.25);
+    lblTest[2] = makeCaption(this, 2, tr("Test Option"), LightCyan, 8.25);
     place(lblTest[2], 945, 367, 1110, 195);
-    lblTest[3] =
-        makeCaption(this, 3, tr("Select one option from the given choices below."), QColor(255, 128, 255), 8.25);
+    lblTest[3] = makeCaption(this, 3, tr("Select one option from the given choices below."), LightMagenta, 8.25);
     place(lblTest[3], 945, 600, 4680, 195);
     lblTest[3]->adjustSize();
 
@@ -97,6 +99,7 @@ TestScreen::TestScreen(CopyGuard& copyGuard, QWidget* parent)
     cmdNextQuestion = makeButton(this, QStringLiteral("cmdNextQuestion"), tr("Next Question"));
     m_announcer = new Announcer(this);
     place(cmdNextQuestion, 6600, 3480, 1500, 400);
+    connectGuarded(cmdNextQuestion, &QPushButton::clicked, this, &TestScreen::reportAnswer, "reportAnswer");
 
     // Keys 1 to 5 pick a choice while a question is on screen; a shortcut of a screen
     // that is not shown does not fire.
@@ -119,13 +122,13 @@ void TestScreen::showQuestion(const test::QuestionView& question) {
     showCaption(lblTest[0], question.topicCaption);
     showCaption(lblTest[1], question.attributeCaption);
     showCaption(lblTest[2], question.title);
+    m_choiceTexts = question.choices;
     for (std::size_t k = 0; k < 5; ++k) {
         const QString choice = QString::fromStdString(question.choices[k]);
         optAnswer_Choice[k]->setText(choice);
         // The caption is the stored text; a screen reader says what the box beside it shows.
         optAnswer_Choice[k]->setAccessibleName(choice);
-        QString shown = choice;
-        shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+        const QString shown = withLineFeeds(question.choices[k]);
         if (txtAnswer_Choice[k]->toPlainText() != shown)
             txtAnswer_Choice[k]->setPlainText(shown);
         txtAnswer_Choice[k]->setAccessibleDescription(choice);
@@ -140,6 +143,35 @@ void TestScreen::showQuestion(const test::QuestionView& question) {
     }
     picTest->show();
     picTest->setPicture(*question.picture, QString::fromStdString(question.recordName));
+}
+
+void TestScreen::focusEntry() {
+    optAnswer_Choice[0]->setFocus(Qt::OtherFocusReason);
+}
+
+void TestScreen::addTabStops(TabChain& chain) const {
+    for (QRadioButton* choice : optAnswer_Choice)
+        chain.add(choice);
+    // The choice texts come after the button, so that one Tab goes from the choices to
+    // Next Question.
+    chain.add(cmdNextQuestion);
+    for (QPlainTextEdit* text : txtAnswer_Choice)
+        chain.add(text);
+}
+
+void TestScreen::reportAnswer() {
+    const int selected = selectedChoice();
+    std::optional<std::string> answer;
+    if (selected >= 0) {
+        answer = m_choiceTexts[std::size_t(selected)];
+        selectChoice(0); // the next question opens with the first choice selected
+    }
+    emit nextQuestionClicked(answer);
+}
+
+void TestScreen::txtAnswer_Choice_Click(int index) {
+    m_copyGuard.clearClipboard();
+    selectChoice(index);
 }
 
 int TestScreen::selectedChoice() const {
@@ -164,7 +196,7 @@ bool TestScreen::eventFilter(QObject* watched, QEvent* event) {
             QWidget* text = txtAnswer_Choice[std::size_t(k)]->viewport();
             if (watched == text) {
                 if (mouse->button() == Qt::LeftButton && text->rect().contains(mouse->position().toPoint()))
-                    emit answerTextClicked(k);
+                    guarded("txtAnswer_Choice_Click", [&] { txtAnswer_Choice_Click(k); });
                 break;
             }
         }

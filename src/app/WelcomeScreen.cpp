@@ -5,20 +5,42 @@
 
 #include "app/Accessibility.h"
 #include "app/Announcer.h"
+#include "app/Guarded.h"
 #include "app/Look.h"
+#include "app/TabChain.h"
+#include "knowledge/Captions.h"
 
+#include <QButtonGroup>
 #include <QComboBox>
 #include <QEvent>
 #include <QFocusEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 
 namespace orbelle::app {
 
 using namespace look;
+using namespace modLearnAstrology;
 
 namespace {
+
+void fillList(QComboBox* list, auto captions) {
+    for (std::string_view caption : captions)
+        list->addItem(QString::fromUtf8(caption.data(), qsizetype(caption.size())));
+}
+
+// The attribute list follows its topic list: the topic's captions, the first selected.
+void refillAttributes(QComboBox* topics, QComboBox* attributes) {
+    attributes->clear();
+    fillList(attributes, AttributeCaptions(TopicFromIndex(topics->currentIndex())));
+    attributes->setCurrentIndex(0);
+}
+
+std::string trimmedText(const QComboBox* list) {
+    return list->currentText().trimmed().toStdString();
+}
 
 QComboBox* makeList(QWidget* parent, const char* name, const QString& purpose) {
     auto* list = new QComboBox(parent);
@@ -38,9 +60,6 @@ QComboBox* makeList(QWidget* parent, const char* name, const QString& purpose) {
 
 WelcomeScreen::WelcomeScreen(QWidget* parent)
     : QWidget(parent) {
-    // Named, as every screen is, so that coming back to it says where the user is.
-    setAccessibleRole(this, QAccessible::Grouping);
-    setAccessibleName(tr("Welcome"));
     setObjectName(QStringLiteral("Frame1"));
 
     const char* welcome[3] = {
@@ -65,6 +84,7 @@ WelcomeScreen::WelcomeScreen(QWidget* parent)
 
     const char* modes[2] = {"Learn Option", "Test Criteria"};
     const int modeTops[2] = {1920, 3000};
+    m_modes = new QButtonGroup(this);
     for (int i = 0; i < 2; ++i) {
         auto* option = new QRadioButton(QString::fromLatin1(modes[i]), this);
         option->setObjectName(QStringLiteral("optOption_%1").arg(i));
@@ -72,6 +92,7 @@ WelcomeScreen::WelcomeScreen(QWidget* parent)
         setOptionButtonLook(option, White, DarkGreen);
         place(option, 360, modeTops[i], 1695, 300);
         optOption[std::size_t(i)] = option;
+        m_modes->addButton(option, i);
     }
     optOption[0]->setChecked(true);
     // The welcome sentences are read out with the first control a person meets, once:
@@ -105,6 +126,75 @@ WelcomeScreen::WelcomeScreen(QWidget* parent)
 
     cmdNext = makeButton(this, QStringLiteral("cmdNext"), tr("Next"));
     place(cmdNext, 7055, 3410, 1000, 400);
+
+    connectGuarded(m_modes, &QButtonGroup::idClicked, this, &WelcomeScreen::optOption_Click, "optOption_Click");
+    // A topic handler runs when the selected topic changes, by the user or the program;
+    // picking the topic already selected keeps the attribute chosen.
+    connectGuarded(cboLearnOptionMain, &QComboBox::currentIndexChanged, this, &WelcomeScreen::cboLearnOptionMain_Click,
+                   "cboLearnOptionMain_Click");
+    connectGuarded(cboTestOptionMain, &QComboBox::currentIndexChanged, this, &WelcomeScreen::cboTestOptionMain_Click,
+                   "cboTestOptionMain_Click");
+    connectGuarded(cmdNext, &QPushButton::clicked, this, &WelcomeScreen::reportNext, "reportNext");
+}
+
+void WelcomeScreen::load() {
+    {
+        // A list selects its first entry the moment it is appended; the topic handlers
+        // run below, not halfway through the filling.
+        const QSignalBlocker learnTopics(cboLearnOptionMain);
+        const QSignalBlocker testTopics(cboTestOptionMain);
+        fillList(cboLearnOptionMain, TopicCaptions(Mode::Learn));
+        fillList(cboLearnOptionSub, AttributeCaptions(Topic::Signs));
+        fillList(cboTestOptionMain, TopicCaptions(Mode::Test));
+        fillList(cboTestOptionSub, AttributeCaptions(Topic::Signs));
+    }
+    // Entry 0 is selected already, so selecting it reports no change: the handler is
+    // run here as the selection would have run it.
+    cboLearnOptionMain->setCurrentIndex(0);
+    cboLearnOptionMain_Click();
+    cboLearnOptionSub->setCurrentIndex(0);
+    cboTestOptionMain->setCurrentIndex(0);
+    cboTestOptionMain_Click();
+    cboTestOptionSub->setCurrentIndex(0);
+    cboTestOptionMain->setEnabled(false);
+    cboTestOptionSub->setEnabled(false);
+}
+
+void WelcomeScreen::focusEntry() {
+    // Named when it comes, the option also says where the user is.
+    QRadioButton* selected = optOption[0]->isChecked() ? optOption[0] : optOption[1];
+    selected->setFocus(Qt::OtherFocusReason);
+}
+
+void WelcomeScreen::addTabStops(TabChain& chain) const {
+    for (QWidget* control : std::initializer_list<QWidget*>{optOption[0], cboLearnOptionMain, cboLearnOptionSub,
+                                                            optOption[1], cboTestOptionMain, cboTestOptionSub, cmdNext})
+        chain.add(control);
+}
+
+void WelcomeScreen::optOption_Click(int index) {
+    const bool learn = index == 0;
+    cboLearnOptionMain->setEnabled(learn);
+    cboLearnOptionSub->setEnabled(learn);
+    cboTestOptionMain->setEnabled(!learn);
+    cboTestOptionSub->setEnabled(!learn);
+}
+
+void WelcomeScreen::cboLearnOptionMain_Click() {
+    refillAttributes(cboLearnOptionMain, cboLearnOptionSub);
+}
+
+void WelcomeScreen::cboTestOptionMain_Click() {
+    refillAttributes(cboTestOptionMain, cboTestOptionSub);
+}
+
+void WelcomeScreen::reportNext() {
+    // The mode is decided by the first option alone.
+    const bool learn = optOption[0]->isChecked();
+    const QComboBox* topics = learn ? cboLearnOptionMain : cboTestOptionMain;
+    const QComboBox* attributes = learn ? cboLearnOptionSub : cboTestOptionSub;
+    emit nextClicked({learn ? Mode::Learn : Mode::Test, topics->currentIndex(), attributes->currentIndex(),
+                      trimmedText(topics), trimmedText(attributes)});
 }
 
 bool WelcomeScreen::eventFilter(QObject* watched, QEvent* event) {

@@ -3,7 +3,6 @@
 
 #include "app/frmAbout.h"
 
-#include "app/Guarded.h"
 #include "app/LinkLabel.h"
 #include "app/Look.h"
 #include "app/Services.h"
@@ -13,7 +12,6 @@
 #include <QIcon>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 
 namespace orbelle::app {
 
@@ -26,16 +24,6 @@ const char* const kDescription =
     "their glyphs and attributes, and tests what you have learned with multiple-choice questions. All rights reserved.";
 const char* const kBusinessText = "Home Business Opportunity. Start your own Internet business and make money online. "
                                   "Get this software fully branded for your website.";
-
-LinkLabel* makeLink(QWidget* parent, const char* name, const QString& text) {
-    auto* link = new LinkLabel(text, parent);
-    link->setObjectName(QLatin1String(name));
-    QFont font = verdana(8.25);
-    font.setUnderline(true);
-    link->setFont(font);
-    setTextColor(link, Maroon);
-    return link;
-}
 
 } // namespace
 
@@ -57,22 +45,22 @@ frmAbout::frmAbout(Services& services, QWidget* parent)
     Label2 = makeLabel(this, QStringLiteral("Label2"), QString::fromLatin1(WindowTitle), verdana(14.25, true), Green);
     place(Label2, 810, 285, 4155, 345);
 
-    Label1 = makeLabel(this, QStringLiteral("Label1"), QString::fromLatin1(kDescription), verdana(8.25), Qt::black);
+    Label1 = makeLabel(this, QStringLiteral("Label1"), QString::fromLatin1(kDescription), verdana(8.25), Black);
     Label1->setWordWrap(true);
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     place(Label1, 120, 720, 6915, 915);
 
-    lblHomePage = makeLink(this, "lblHomePage",
-                           tr("Click here to visit ") + QString::fromStdString(std::string(modHelp::WebHost)));
+    lblHomePage = makeLink(this, QStringLiteral("lblHomePage"),
+                           tr("Click here to visit ") + QString::fromStdString(std::string(modHelp::WebHost)),
+                           verdana(8.25), Maroon);
     place(lblHomePage, 2865, 1575, 4050, 195);
 
-    Label3 = makeLabel(this, QStringLiteral("Label3"), QString::fromLatin1(kBusinessText), verdana(8.25, true),
-                       QColor(128, 0, 128));
+    Label3 = makeLabel(this, QStringLiteral("Label3"), QString::fromLatin1(kBusinessText), verdana(8.25, true), Purple);
     Label3->setWordWrap(true);
     Label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     place(Label3, 120, 1890, 6795, 435);
 
-    lblCobrand = makeLink(this, "lblCobrand", tr("Click here for more details"));
+    lblCobrand = makeLink(this, QStringLiteral("lblCobrand"), tr("Click here for more details"), verdana(8.25), Maroon);
     place(lblCobrand, 4620, 2325, 2295, 195);
 
     auto* line = new QFrame(this);
@@ -87,17 +75,14 @@ frmAbout::frmAbout(Services& services, QWidget* parent)
     place(cmdOK, 5655, 2760, 1260, 345);
 
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
-    connect(lblHomePage, &LinkLabel::activated, this,
-            [&services] { guarded("OpenWebPage", [&] { modHelp::OpenWebPage(services, "home-page"); }); });
-    connect(lblCobrand, &LinkLabel::activated, this,
-            [&services] { guarded("OpenWebPage", [&] { modHelp::OpenWebPage(services, "fully-branded"); }); });
+    connect(lblHomePage, &LinkLabel::activated, this, modHelp::PageOpener(services, modHelp::HomePage));
+    connect(lblCobrand, &LinkLabel::activated, this, modHelp::PageOpener(services, modHelp::FullyBrandedPage));
 
     setTabOrder(cmdOK, lblHomePage);
     setTabOrder(lblHomePage, lblCobrand);
     cmdOK->setFocus();
 
-    if (const QScreen* screen = parent ? parent->screen() : this->screen())
-        move(screen->availableGeometry().center() - rect().center());
+    centreOn(this, parent ? parent->screen() : screen());
 }
 
 } // namespace orbelle::app

@@ -21,10 +21,12 @@ class frmAbout : public QDialog {
 public:
     frmAbout(Services& services, QWidget* parent = nullptr);
 
-    QLabel* Picture1 = nullptr;
-    QLabel* Label2 = nullptr;
-    QLabel* Label1 = nullptr;
+private:
+    QLabel* Picture1 = nullptr; // the program icon
+    QLabel* Label2 = nullptr;   // the title
+    QLabel* Label1 = nullptr;   // what the program does
     LinkLabel* lblHomePage = nullptr;
+    // The business offer and its link.
     QLabel* Label3 = nullptr;
     LinkLabel* lblCobrand = nullptr;
     QPushButton* cmdOK = nullptr;

@@ -8,12 +8,21 @@
 
 #include <QMainWindow>
 
+#include <optional>
+#include <string>
+#include <string_view>
+
 class QFrame;
 class QStackedWidget;
+
+namespace orbelle::learn {
+struct StepResult;
+}
 
 namespace orbelle::app {
 
 struct Services;
+struct WelcomeChoice;
 class CopyGuard;
 class LinkLabel;
 class LearnScreen;
@@ -23,7 +32,8 @@ class WelcomeScreen;
 
 // The program's only working window: four screens stacked at one place, the menus,
 // the link labels and the working state of the current learn walk or test. It
-// coordinates; the screens show what the learn and test cores compute.
+// coordinates: the screens report what the user asked for, the window asks the learn
+// and test cores, and hands what they return to a screen to show.
 class frmMain : public QMainWindow {
     Q_OBJECT
 
@@ -38,20 +48,6 @@ public:
 
     const modLearnAstrology::WorkingState& workingState() const { return m_state; }
 
-    QStackedWidget* screens = nullptr;
-    WelcomeScreen* Frame1 = nullptr;
-    // A start shows the welcome screen only: the learn, test and result screens are
-    // built together the first time one of them is asked for.
-    LearnScreen* Frame2();
-    TestScreen* Frame3();
-    ResultScreen* Frame4();
-    bool laterScreensBuilt() const { return m_learnScreen != nullptr; }
-    LinkLabel* Label61 = nullptr;
-    QFrame* fraFullBrand = nullptr;
-    LinkLabel* lblCobrand = nullptr;
-    LinkLabel* lblFullBrand = nullptr;
-    MainMenu menu;
-
 protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -61,26 +57,33 @@ private:
     void buildLaterScreens();
     void orderTabs();
     void Form_Load();
-    void raiseScreen(QWidget* screen, QWidget* focus = nullptr);
+    template <typename Screen> void raiseScreen(Screen* screen);
     void bringToFront(LinkLabel* banner);
     void notify(std::string_view notice);
+    // A learn step: the record it reached, or the notice at an end.
+    void showStep(const learn::StepResult& step);
 
-    void optOption_Click(int index);
-    void cboLearnOptionMain_Click();
-    void cboTestOptionMain_Click();
-    void cmdNext_Click();
+    void cmdNext_Click(const WelcomeChoice& choice);
     void cmdBackToMain_Click(int index);
     void cmdBackDesc_Click();
     void cmdNextDesc_Click();
-    void cmdNextQuestion_Click();
-    void txtAnswer_Choice_Click(int index);
+    void cmdNextQuestion_Click(const std::optional<std::string>& answer);
     void mnuAbout_Click();
 
     Services& m_services;
+    MainMenu menu;
+    QStackedWidget* screens = nullptr;
+    // A start shows the welcome screen only: the learn, test and result screens are
+    // built together at the first Next.
+    WelcomeScreen* Frame1 = nullptr;
+    LearnScreen* Frame2 = nullptr;
+    TestScreen* Frame3 = nullptr;
+    ResultScreen* Frame4 = nullptr;
+    LinkLabel* Label61 = nullptr;
+    QFrame* fraFullBrand = nullptr;
+    LinkLabel* lblCobrand = nullptr;
+    LinkLabel* lblFullBrand = nullptr;
     CopyGuard* m_copyGuard = nullptr;
-    LearnScreen* m_learnScreen = nullptr;
-    TestScreen* m_testScreen = nullptr;
-    ResultScreen* m_resultScreen = nullptr;
     modLearnAstrology::WorkingState m_state;
     bool m_closing = false;
 };

@@ -5,9 +5,7 @@
 
 #include "app/Services.h"
 
-#include <QDate>
 #include <QLocale>
-#include <QString>
 
 #include <array>
 #include <optional>
@@ -19,8 +17,9 @@
 #define ORBELLE_WEB_HOST "www.orbelle.example"
 #endif
 
-// Settings store access, web page addresses and the update reminder.
-namespace modHelp {
+// Settings store access, web page addresses and the update reminder. The reminder's
+// date is read and written by StoredDate.h.
+namespace orbelle::modHelp {
 
 // --- Scrambled settings ----------------------------------------------------------
 
@@ -37,14 +36,14 @@ inline constexpr const char* DurationKey = "Duration";
 
 // The unscrambled value stored under the scrambled key, or "" when there is none or
 // the store cannot be read.
-std::string ReadSetting(orbelle::app::Services& services, const std::string& key);
+std::string ReadSetting(app::Services& services, const std::string& key);
 
 // As ReadSetting, but nothing when the store itself cannot be read.
-std::optional<std::string> TryReadSetting(orbelle::app::Services& services, const std::string& key);
+std::optional<std::string> TryReadSetting(app::Services& services, const std::string& key);
 // Stores the scrambled value under the scrambled key; a failure goes unreported.
-void WriteSetting(orbelle::app::Services& services, const std::string& key, const std::string& value);
+void WriteSetting(app::Services& services, const std::string& key, const std::string& value);
 // As WriteSetting, for the callers that must stop when the store refuses the write.
-bool TryWriteSetting(orbelle::app::Services& services, const std::string& key, const std::string& value);
+bool TryWriteSetting(app::Services& services, const std::string& key, const std::string& value);
 
 // --- Web pages -------------------------------------------------------------------
 
@@ -64,32 +63,18 @@ inline constexpr std::array<std::string_view, 6> PageKeys = {HelpWebPage, HomePa
 std::string WebPageAddress(std::string_view pageKey);
 // Hands the page's address to the desktop and returns at once; nothing is reported
 // when no browser opens.
-void OpenWebPage(orbelle::app::Services& services, std::string_view pageKey) noexcept;
-
-// --- Dates as the user writes them -----------------------------------------------
-
-// The format with every short year field ("y", "yy", "yyy") outside quoted text made
-// "yyyy"; longer fields and quoted text stay as they are.
-QString FourDigitYearFormat(const QString& format);
-// The date in the locale's short format, with a four-digit year: a two-digit year
-// would read back a century early.
-QString ShortDateText(QDate date, const QLocale& locale);
-// Reads ShortDateText's output back. The locale's own two-digit form is read too, its
-// year always taken as 20yy. Anything else (empty, junk, overlong) gives nullopt.
-std::optional<QDate> ReadShortDate(const QString& text, const QLocale& locale) noexcept;
-// The text the update reminder stores for a date: ShortDateText when every character
-// of it survives the scrambling, otherwise (native digits, a Cyrillic abbreviation,
-// an accented month name) the ISO form "yyyy-MM-dd", which always does.
-std::string StoredDateText(QDate date, const QLocale& locale);
-// Reads StoredDateText's output back, and the locale's two-digit form as ReadShortDate
-// does; nullopt for anything else.
-std::optional<QDate> ReadStoredDate(const std::string& text, const QLocale& locale) noexcept;
+void OpenWebPage(app::Services& services, std::string_view pageKey) noexcept;
+// What a menu command or a link connects to: opens the page of pageKey, one of the
+// keys above, whose text lives for the whole run.
+inline auto PageOpener(app::Services& services, std::string_view pageKey) {
+    return [&services, pageKey] { OpenWebPage(services, pageKey); };
+}
 
 // --- Update reminder -------------------------------------------------------------
 
 // Suggests looking for an update when the last reminder lies more than 14 days away
 // from today, and remembers today whenever it speaks or has nothing stored yet. Runs
 // once at start-up; a settings store that fails ends it without a word.
-void UpdateReminder(orbelle::app::Services& services, const QLocale& locale = QLocale()) noexcept;
+void UpdateReminder(app::Services& services, const QLocale& locale = QLocale()) noexcept;
 
-} // namespace modHelp
+} // namespace orbelle::modHelp

@@ -3,7 +3,7 @@
 
 #include "knowledge/Captions.h"
 
-namespace modLearnAstrology {
+namespace orbelle::modLearnAstrology {
 
 namespace {
 
@@ -48,4 +48,4 @@ std::array<std::string_view, 3> TopicCaptions(Mode mode) noexcept {
     return {"Test By Signs", "Test By Planets", "Test By Houses"};
 }
 
-} // namespace modLearnAstrology
+} // namespace orbelle::modLearnAstrology

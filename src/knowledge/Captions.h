@@ -9,7 +9,7 @@
 #include <span>
 #include <string_view>
 
-namespace modLearnAstrology {
+namespace orbelle::modLearnAstrology {
 
 // The attribute captions of a topic, in list order; the position is the attribute index.
 std::span<const std::string_view> AttributeCaptions(Topic topic) noexcept;
@@ -17,4 +17,4 @@ std::span<const std::string_view> AttributeCaptions(Topic topic) noexcept;
 // The topic captions of a mode, in Topic order ("Learn By Signs", ... or "Test By Signs", ...).
 std::array<std::string_view, 3> TopicCaptions(Mode mode) noexcept;
 
-} // namespace modLearnAstrology
+} // namespace orbelle::modLearnAstrology

@@ -3,7 +3,7 @@
 
 #include "knowledge/Prose.h"
 
-namespace modLearnAstrology::prose {
+namespace orbelle::modLearnAstrology::prose {
 
 const std::array<std::string_view, 12> HouseAttributes = {
     // 1st House
@@ -93,4 +93,4 @@ const std::array<std::string_view, 12> HouseAttributes = {
     "and the feet fall to it as well, the feet being the last stop on the zodiac's journey from head to toe.",
 };
 
-} // namespace modLearnAstrology::prose
+} // namespace orbelle::modLearnAstrology::prose

@@ -6,7 +6,7 @@
 
 #include <string_view>
 
-namespace modLearnAstrology {
+namespace orbelle::modLearnAstrology {
 
 namespace {
 
@@ -67,4 +67,4 @@ void FillHouseTable() {
     }
 }
 
-} // namespace modLearnAstrology
+} // namespace orbelle::modLearnAstrology

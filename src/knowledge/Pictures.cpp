@@ -3,9 +3,12 @@
 
 #include "knowledge/Pictures.h"
 
+#include "knowledge/Tables.h"
+#include "knowledge/WorkingState.h"
+
 #include <array>
 
-namespace modLearnAstrology {
+namespace orbelle::modLearnAstrology {
 
 namespace {
 
@@ -49,9 +52,7 @@ std::span<const Picture> imgPlanet() noexcept {
 }
 
 const Picture* ImageAt(std::span<const Picture> list, int position) noexcept {
-    if (position < 1 || position > static_cast<int>(list.size()))
-        return nullptr;
-    return &list[static_cast<std::size_t>(position - 1)];
+    return EntryAt(list, position - 1);
 }
 
 const Picture* PictureFor(Topic topic, int recordIndex) noexcept {
@@ -66,4 +67,8 @@ const Picture* PictureFor(Topic topic, int recordIndex) noexcept {
     return nullptr;
 }
 
-} // namespace modLearnAstrology
+const Picture* PictureByRecordCount(int recordCount, int recordIndex) noexcept {
+    return PictureFor(recordCount == RecordCount(Topic::Planets) ? Topic::Planets : Topic::Signs, recordIndex);
+}
+
+} // namespace orbelle::modLearnAstrology

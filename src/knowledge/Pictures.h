@@ -8,7 +8,7 @@
 #include <span>
 #include <string_view>
 
-namespace modLearnAstrology {
+namespace orbelle::modLearnAstrology {
 
 // One glyph picture of an image list: where it is embedded and its size in pixels
 // (each also has a twin of double size for high-DPI screens, "name@2x.png").
@@ -29,4 +29,9 @@ const Picture* ImageAt(std::span<const Picture> list, int position) noexcept;
 // outside the table (nullptr).
 const Picture* PictureFor(Topic topic, int recordIndex) noexcept;
 
-} // namespace modLearnAstrology
+// The glyph of a sign or planet record of a walk or test of recordCount records: the
+// list follows the count, not the topic index, so ten records are the planets and any
+// other count the signs.
+const Picture* PictureByRecordCount(int recordCount, int recordIndex) noexcept;
+
+} // namespace orbelle::modLearnAstrology

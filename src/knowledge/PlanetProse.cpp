@@ -3,7 +3,7 @@
 
 #include "knowledge/Prose.h"
 
-namespace modLearnAstrology::prose {
+namespace orbelle::modLearnAstrology::prose {
 
 const std::array<std::string_view, 10> PlanetPositiveTraits = {
     // Sun
@@ -103,4 +103,4 @@ const std::array<std::string_view, 10> PlanetNegativeTraits = {
     "It warns you against violence, whether your own or another's.",
 };
 
-} // namespace modLearnAstrology::prose
+} // namespace orbelle::modLearnAstrology::prose

@@ -6,7 +6,7 @@
 
 #include <string_view>
 
-namespace modLearnAstrology {
+namespace orbelle::modLearnAstrology {
 
 namespace {
 
@@ -95,4 +95,4 @@ void FillPlanetTable() {
     }
 }
 
-} // namespace modLearnAstrology
+} // namespace orbelle::modLearnAstrology

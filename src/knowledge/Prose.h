@@ -8,7 +8,7 @@
 
 // The prose paragraphs of the three tables, kept apart from the short values so
 // that the tables stay readable. Every paragraph is one line of plain sentences.
-namespace modLearnAstrology::prose {
+namespace orbelle::modLearnAstrology::prose {
 
 // Record order of the sign table (Aries first). Leo's entry (index 4) holds only
 // the main part of its paragraph; the table joins it with LeoPositiveTraitsTail.
@@ -24,4 +24,4 @@ extern const std::array<std::string_view, 10> PlanetNegativeTraits;
 // Record order of the house table (1st House first).
 extern const std::array<std::string_view, 12> HouseAttributes;
 
-} // namespace modLearnAstrology::prose
+} // namespace orbelle::modLearnAstrology::prose

@@ -3,7 +3,7 @@
 
 #include "knowledge/Prose.h"
 
-namespace modLearnAstrology::prose {
+namespace orbelle::modLearnAstrology::prose {
 
 const std::array<std::string_view, 12> SignPositiveTraits = {
     // Aries
@@ -186,4 +186,4 @@ const std::array<std::string_view, 12> SignNegativeTraits = {
     "your mind. At times a deep melancholy settles over you, and you withdraw into silent sadness.",
 };
 
-} // namespace modLearnAstrology::prose
+} // namespace orbelle::modLearnAstrology::prose

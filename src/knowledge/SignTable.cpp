@@ -6,7 +6,7 @@
 
 #include <string_view>
 
-namespace modLearnAstrology {
+namespace orbelle::modLearnAstrology {
 
 namespace {
 
@@ -79,4 +79,4 @@ void FillSignTable() {
     }
 }
 
-} // namespace modLearnAstrology
+} // namespace orbelle::modLearnAstrology

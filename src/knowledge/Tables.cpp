@@ -3,7 +3,7 @@
 
 #include "knowledge/Tables.h"
 
-namespace modLearnAstrology {
+namespace orbelle::modLearnAstrology {
 
 void FillTopicTable(Topic topic) {
     switch (topic) {
@@ -70,4 +70,4 @@ const std::string& RecordTitle(Topic topic, int recordIndex) noexcept {
     return titles[static_cast<std::size_t>(recordIndex)];
 }
 
-} // namespace modLearnAstrology
+} // namespace orbelle::modLearnAstrology

@@ -12,7 +12,7 @@
 // The compiled-in knowledge base: three tables of parallel text columns, one entry
 // per record. The tables start out as empty texts and are filled on demand by the
 // learn browser and the question generator; a fill always writes the same constants.
-namespace modLearnAstrology {
+namespace orbelle::modLearnAstrology {
 
 using Column = std::vector<std::string>;
 
@@ -85,4 +85,4 @@ const Column& ColumnFor(Topic topic, int attributeIndex) noexcept;
 // An index outside the table gives the empty text.
 const std::string& RecordTitle(Topic topic, int recordIndex) noexcept;
 
-} // namespace modLearnAstrology
+} // namespace orbelle::modLearnAstrology

@@ -3,7 +3,7 @@
 
 #pragma once
 
-namespace modLearnAstrology {
+namespace orbelle::modLearnAstrology {
 
 // The three things the tutor teaches. The values are the positions in the topic lists.
 enum class Topic { Signs = 0, Planets = 1, Houses = 2 };
@@ -21,4 +21,4 @@ constexpr Topic TopicFromIndex(int index) noexcept {
 // Learn mode and test mode show the same attributes but word their topic lists differently.
 enum class Mode { Learn, Test };
 
-} // namespace modLearnAstrology
+} // namespace orbelle::modLearnAstrology

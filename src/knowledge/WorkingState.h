@@ -3,10 +3,13 @@
 
 #pragma once
 
+#include "knowledge/Topic.h"
+
+#include <cstddef>
 #include <string>
 #include <vector>
 
-namespace modLearnAstrology {
+namespace orbelle::modLearnAstrology {
 
 // What the main window remembers about the current learn walk or test. Learn mode
 // and test mode both read and write it; Back To Main clears the working copies.
@@ -38,13 +41,23 @@ struct WorkingState {
     }
 };
 
-// The entry at index of a working list, or the empty text outside it: a stray index
-// shows nothing rather than reading past the list.
-inline const std::string& TextAt(const std::vector<std::string>& list, int index) {
-    static const std::string none;
-    if (index < 0 || index >= static_cast<int>(list.size()))
-        return none;
-    return list[static_cast<std::size_t>(index)];
+// Refills the topic's table and takes the working copies of its name column and of
+// the chosen attribute's column, each with one empty entry after the last record: the
+// upper index of a copy is the record count, which is the bound Next tests against.
+// Assigning in place lets a new walk or test reuse the previous one's storage.
+void TakeWorkingCopies(WorkingState& state, Topic topic);
+
+// The entry at index of a working list (or of any list), or nullptr outside it: a
+// stray index reads nothing rather than past the list.
+template <typename List> auto* EntryAt(List& list, int index) {
+    return index < 0 || index >= static_cast<int>(list.size()) ? nullptr : &list[static_cast<std::size_t>(index)];
 }
 
-} // namespace modLearnAstrology
+// The text at index of a working list, or the empty text outside it.
+inline const std::string& TextAt(const std::vector<std::string>& list, int index) {
+    static const std::string none;
+    const std::string* entry = EntryAt(list, index);
+    return entry ? *entry : none;
+}
+
+} // namespace orbelle::modLearnAstrology

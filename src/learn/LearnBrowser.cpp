@@ -11,14 +11,6 @@ using namespace modLearnAstrology;
 
 namespace {
 
-// A copy of a column with one empty entry after its last record: the upper index of
-// the copy is the record count, which is the bound Next tests against.
-std::vector<std::string> workingCopy(const Column& column) {
-    std::vector<std::string> copy(column.begin(), column.end());
-    copy.emplace_back();
-    return copy;
-}
-
 int upperIndex(const std::vector<std::string>& list) {
     return static_cast<int>(list.size()) - 1;
 }
@@ -27,11 +19,8 @@ int upperIndex(const std::vector<std::string>& list) {
 
 RecordView ShowRecord(WorkingState& state) {
     const Topic topic = TopicFromIndex(state.TopicIndex);
-    if (state.CurrentIndex == 0) {
-        FillTopicTable(topic);
-        state.RecordNames = workingCopy(NameColumn(topic));
-        state.RecordValues = workingCopy(ColumnFor(topic, state.AttributeIndex));
-    }
+    if (state.CurrentIndex == 0)
+        TakeWorkingCopies(state, topic);
 
     RecordView view;
     view.topicCaption = state.TopicCaption;
@@ -42,10 +31,7 @@ RecordView ShowRecord(WorkingState& state) {
         return view;
     }
     view.title = TextAt(state.RecordNames, state.CurrentIndex);
-    // The picture list follows the walk's record count: ten records are the planets.
-    const Topic pictures =
-        upperIndex(state.RecordValues) == RecordCount(Topic::Planets) ? Topic::Planets : Topic::Signs;
-    view.picture = PictureFor(pictures, state.CurrentIndex);
+    view.picture = PictureByRecordCount(upperIndex(state.RecordValues), state.CurrentIndex);
     view.pictureName = view.title;
     return view;
 }

@@ -7,16 +7,15 @@
 
 namespace orbelle::platform {
 
-enum class MessageIcon { Information };
 enum class MessageButtons { Ok, YesNo };
 enum class MessageAnswer { Ok, Yes, No };
 
-// A modal message box: it returns when the user has answered.
+// A modal message box with the information icon, the only one the program shows: it
+// returns when the user has answered.
 class MessageBox {
 public:
     virtual ~MessageBox() = default;
-    virtual MessageAnswer show(const std::string& text, MessageIcon icon, MessageButtons buttons,
-                               const std::string& caption) = 0;
+    virtual MessageAnswer show(const std::string& text, MessageButtons buttons, const std::string& caption) = 0;
 };
 
 } // namespace orbelle::platform

@@ -16,8 +16,9 @@ int QuestionCount(const WorkingState& state) {
 AfterAnswer AnswerQuestion(WorkingState& state, const std::optional<std::string>& selectedCaption) {
     // Only a question of the running test takes an answer; the spare slot stays empty.
     const int q = state.CurrentIndex;
-    if (selectedCaption && q >= 0 && q < QuestionCount(state) && q < static_cast<int>(state.UserAnswers.size()))
-        state.UserAnswers[static_cast<std::size_t>(q)] = *selectedCaption;
+    std::string* slot = q < QuestionCount(state) ? modLearnAstrology::EntryAt(state.UserAnswers, q) : nullptr;
+    if (selectedCaption && slot)
+        *slot = *selectedCaption;
 
     state.CurrentIndex += 1;
     if (state.CurrentIndex < QuestionCount(state))

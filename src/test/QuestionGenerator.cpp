@@ -18,20 +18,6 @@ using namespace modLearnAstrology;
 
 namespace {
 
-// Same shape as the learn browser's copies: the upper index is the record count, and
-// the extra entry is an empty text that nothing shows. Assigning in place lets a new
-// test reuse the previous test's storage.
-void takeWorkingCopy(std::vector<std::string>& copy, const Column& column) {
-    copy.assign(column.begin(), column.end());
-    copy.emplace_back();
-}
-
-template <typename T> const T* slotAt(const std::vector<T>& list, int index) {
-    if (index < 0 || index >= static_cast<int>(list.size()))
-        return nullptr;
-    return &list[static_cast<std::size_t>(index)];
-}
-
 // Draws a record r = nearest(u * (n - 1)) until it differs from taken[0..filled].
 // Both loops of the generator reject repeats this way, without a retry limit: every
 // value still missing keeps a non-zero chance per draw, so the loop always ends.
@@ -53,9 +39,7 @@ void buildTest(WorkingState& state, Topic topic, int n, platform::RandomSource& 
     state.CorrectAnswers.assign(static_cast<std::size_t>(n + 1), std::string());
     state.UserAnswers.assign(static_cast<std::size_t>(n + 1), std::string());
 
-    FillTopicTable(topic);
-    takeWorkingCopy(state.RecordNames, NameColumn(topic));
-    takeWorkingCopy(state.RecordValues, ColumnFor(topic, state.AttributeIndex));
+    TakeWorkingCopies(state, topic);
 
     for (int i = 0; i < n; ++i)
         state.QuestionOrder[static_cast<std::size_t>(i)] = -1;
@@ -75,7 +59,7 @@ QuestionView ShowQuestion(WorkingState& state, platform::RandomSource& random) {
     if (state.CurrentIndex == 0)
         buildTest(state, topic, n, random);
     const int q = state.CurrentIndex;
-    const int* asked = q < QuestionCount(state) ? slotAt(state.QuestionOrder, q) : nullptr;
+    const int* asked = q < QuestionCount(state) ? EntryAt(state.QuestionOrder, q) : nullptr;
     if (asked == nullptr)
         return {};
 
@@ -103,10 +87,8 @@ QuestionView ShowQuestion(WorkingState& state, platform::RandomSource& random) {
         return view;
     }
     view.title = view.recordName;
-    // The picture list follows the running test's length, not the topic index: ten
-    // questions are the planets.
-    const Topic pictures = QuestionCount(state) == RecordCount(Topic::Planets) ? Topic::Planets : Topic::Signs;
-    view.picture = PictureFor(pictures, *asked);
+    // The running test's length, not the topic index, picks the picture list.
+    view.picture = PictureByRecordCount(QuestionCount(state), *asked);
     return view;
 }
 

@@ -25,8 +25,8 @@ struct QuestionView {
     std::array<std::string, ChoiceCount> choices;
     const modLearnAstrology::Picture* picture = nullptr; // nullptr: hide picTest (houses)
     std::string recordName; // the asked record's entry in the name column (a house's sign for houses)
-    int number = 0; // the question's place in the test, from 1: what a listener hears
-    int count = 0;  // the test's length
+    int number = 0;         // the question's place in the test, from 1: what a listener hears
+    int count = 0;          // the test's length
 };
 
 // Shows question CurrentIndex. At question 0 it first builds the test: refills the

@@ -50,11 +50,4 @@ ResultReport ShowResult(const WorkingState& state) {
     return report;
 }
 
-std::string PlainText(const ResultReport& report) {
-    std::string text;
-    for (const ReportPiece& piece : report.pieces)
-        text += piece.text;
-    return text;
-}
-
 } // namespace orbelle::test

@@ -30,7 +30,4 @@ struct ResultReport {
 // case included: which place or record the user picked does not matter.
 ResultReport ShowResult(const modLearnAstrology::WorkingState& state);
 
-// The pieces joined, as the result box reads once the report is written.
-std::string PlainText(const ResultReport& report);
-
 } // namespace orbelle::test

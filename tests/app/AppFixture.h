@@ -8,10 +8,13 @@
 #include "app/Services.h"
 #include "app/frmMain.h"
 
+#include "Named.h"
 #include "fakes/FakeServices.h"
 
 #include <QApplication>
 #include <QComboBox>
+#include <QPushButton>
+#include <QStackedWidget>
 #include <QTest>
 
 #include <memory>
@@ -41,6 +44,14 @@ struct AppFixture : FakeServices {
             qWarning("main window not exposed");
         return *window;
     }
+
+    // The stack of screens, and the screen on top of it.
+    QStackedWidget* screens() const { return named<QStackedWidget>(window.get(), "screens"); }
+    QWidget* currentScreen() const { return screens()->currentWidget(); }
+    QWidget* screen(int number) const { return named(window.get(), QStringLiteral("Frame%1").arg(number)); }
+
+    // Presses the welcome screen's Next; the first press builds the later screens.
+    void pressNext() { QTest::mouseClick(named<QPushButton>(window.get(), "cmdNext"), Qt::LeftButton); }
 
     // Closes every window the test left behind, so that no state leaks into the next.
     void closeAll() {

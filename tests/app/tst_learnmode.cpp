@@ -6,22 +6,21 @@
 
 #include "AppFixture.h"
 
-#include "app/LearnScreen.h"
-#include "app/LinkLabel.h"
 #include "app/PictureBox.h"
 #include "app/WelcomeScreen.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QStackedWidget>
 
 using namespace orbelle;
 using namespace orbelle::fakes;
+using orbelle::modLearnAstrology::Mode;
 
 class TestLearnMode : public QObject {
     Q_OBJECT
@@ -37,6 +36,8 @@ private slots:
     void pickingTheSelectedTopicAgainKeepsTheAttribute_data();
     void pickingTheSelectedTopicAgainKeepsTheAttribute();
     void nextUsesTheListsOfTheSelectedMode();
+    void welcomeNextCarriesTheChoice_data();
+    void welcomeNextCarriesTheChoice();
     void walkToBothEnds_data();
     void walkToBothEnds();
     void backOnTheFirstRecord();
@@ -54,13 +55,17 @@ private:
     AppFixture* m_app = nullptr;
     app::frmMain* w = nullptr;
 
-    app::WelcomeScreen* welcome() const { return w->Frame1; }
-    app::LearnScreen* learn() const { return w->Frame2(); }
-    QString shown(int label) const {
-        return label == 3 ? learn()->lblValue->toPlainText() : learn()->lblLabel[std::size_t(label)]->text();
-    }
+    QWidget* welcome() const { return m_app->screen(1); }
+    QWidget* learn() const { return m_app->screen(2); }
+    QRadioButton* optOption(int index) const { return named<QRadioButton>(w, "optOption", index); }
+    QComboBox* list(const char* name) const { return named<QComboBox>(w, name); }
+    QPushButton* button(const char* name) const { return named<QPushButton>(w, name); }
+    QLabel* lblLabel(int index) const { return named<QLabel>(w, "lblLabel", index); }
+    QPlainTextEdit* value() const { return named<QPlainTextEdit>(w, "lblLabel_3"); }
+    app::PictureBox* picAstro() const { return named<app::PictureBox>(w, "picAstro"); }
+    QString shown(int label) const { return label == 3 ? value()->toPlainText() : lblLabel(label)->text(); }
     void pick(QComboBox* list, const QString& entry) { pickEntry(list, entry); }
-    void pressNext() { QTest::mouseClick(welcome()->cmdNext, Qt::LeftButton); }
+    void pressNext() { m_app->pressNext(); }
 };
 
 void TestLearnMode::init() {
@@ -78,40 +83,40 @@ void TestLearnMode::cleanup() {
 
 void TestLearnMode::startState() {
     QCOMPARE(w->windowTitle(), QString("Orbelle v1.15"));
-    QCOMPARE(w->screens->currentWidget(), welcome());
+    QCOMPARE(m_app->currentScreen(), welcome());
     QVERIFY(welcome()->isVisible());
-    QVERIFY(!learn()->isVisible());
-    QVERIFY(welcome()->optOption[0]->isChecked());
-    QVERIFY(!welcome()->optOption[1]->isChecked());
-    QCOMPARE(welcome()->cboLearnOptionMain->currentText(), QString("Learn By Signs"));
-    QCOMPARE(welcome()->cboLearnOptionSub->currentText(), QString("Glyphs (Image)"));
-    QCOMPARE(welcome()->cboTestOptionMain->currentText(), QString("Test By Signs"));
-    QCOMPARE(welcome()->cboTestOptionSub->currentText(), QString("Glyphs (Image)"));
-    QCOMPARE(welcome()->cboLearnOptionMain->count(), 3);
-    QCOMPARE(welcome()->cboLearnOptionSub->count(), 16);
-    QCOMPARE(welcome()->cboTestOptionSub->count(), 16);
-    QCOMPARE(welcome()->cboLearnOptionSub->itemText(15), QString("Flower Essence"));
-    QVERIFY(welcome()->cboLearnOptionMain->isEnabled() && welcome()->cboLearnOptionSub->isEnabled());
-    QVERIFY(!welcome()->cboTestOptionMain->isEnabled() && !welcome()->cboTestOptionSub->isEnabled());
+    QVERIFY(!w->findChild<QWidget*>("Frame2")); // not even built
+    QVERIFY(optOption(0)->isChecked());
+    QVERIFY(!optOption(1)->isChecked());
+    QCOMPARE(list("cboLearnOptionMain")->currentText(), QString("Learn By Signs"));
+    QCOMPARE(list("cboLearnOptionSub")->currentText(), QString("Glyphs (Image)"));
+    QCOMPARE(list("cboTestOptionMain")->currentText(), QString("Test By Signs"));
+    QCOMPARE(list("cboTestOptionSub")->currentText(), QString("Glyphs (Image)"));
+    QCOMPARE(list("cboLearnOptionMain")->count(), 3);
+    QCOMPARE(list("cboLearnOptionSub")->count(), 16);
+    QCOMPARE(list("cboTestOptionSub")->count(), 16);
+    QCOMPARE(list("cboLearnOptionSub")->itemText(15), QString("Flower Essence"));
+    QVERIFY(list("cboLearnOptionMain")->isEnabled() && list("cboLearnOptionSub")->isEnabled());
+    QVERIFY(!list("cboTestOptionMain")->isEnabled() && !list("cboTestOptionSub")->isEnabled());
     QVERIFY(m_app->messageBox.shown.empty());
-    QCOMPARE(QApplication::focusWidget(), welcome()->optOption[0]);
+    QCOMPARE(QApplication::focusWidget(), optOption(0));
 }
 
 void TestLearnMode::modeSwitchKeepsSelections() {
-    pick(welcome()->cboLearnOptionMain, "Learn By Planets");
-    pick(welcome()->cboLearnOptionSub, "Anatomy");
-    QTest::mouseClick(welcome()->optOption[1], Qt::LeftButton);
-    QVERIFY(!welcome()->cboLearnOptionMain->isEnabled());
-    QVERIFY(welcome()->cboTestOptionMain->isEnabled());
-    pick(welcome()->cboTestOptionMain, "Test By Houses");
-    pick(welcome()->cboTestOptionSub, "Mantra");
-    QTest::mouseClick(welcome()->optOption[0], Qt::LeftButton);
-    QVERIFY(welcome()->cboLearnOptionSub->isEnabled());
-    QVERIFY(!welcome()->cboTestOptionSub->isEnabled());
-    QCOMPARE(welcome()->cboLearnOptionMain->currentText(), QString("Learn By Planets"));
-    QCOMPARE(welcome()->cboLearnOptionSub->currentText(), QString("Anatomy"));
-    QCOMPARE(welcome()->cboTestOptionMain->currentText(), QString("Test By Houses"));
-    QCOMPARE(welcome()->cboTestOptionSub->currentText(), QString("Mantra"));
+    pick(list("cboLearnOptionMain"), "Learn By Planets");
+    pick(list("cboLearnOptionSub"), "Anatomy");
+    QTest::mouseClick(optOption(1), Qt::LeftButton);
+    QVERIFY(!list("cboLearnOptionMain")->isEnabled());
+    QVERIFY(list("cboTestOptionMain")->isEnabled());
+    pick(list("cboTestOptionMain"), "Test By Houses");
+    pick(list("cboTestOptionSub"), "Mantra");
+    QTest::mouseClick(optOption(0), Qt::LeftButton);
+    QVERIFY(list("cboLearnOptionSub")->isEnabled());
+    QVERIFY(!list("cboTestOptionSub")->isEnabled());
+    QCOMPARE(list("cboLearnOptionMain")->currentText(), QString("Learn By Planets"));
+    QCOMPARE(list("cboLearnOptionSub")->currentText(), QString("Anatomy"));
+    QCOMPARE(list("cboTestOptionMain")->currentText(), QString("Test By Houses"));
+    QCOMPARE(list("cboTestOptionSub")->currentText(), QString("Mantra"));
 }
 
 void TestLearnMode::pickingTheSelectedTopicAgainKeepsTheAttribute_data() {
@@ -125,9 +130,9 @@ void TestLearnMode::pickingTheSelectedTopicAgainKeepsTheAttribute() {
     QFETCH(bool, learn);
     QFETCH(QString, topic);
     if (!learn)
-        QTest::mouseClick(welcome()->optOption[1], Qt::LeftButton);
-    QComboBox* topics = learn ? welcome()->cboLearnOptionMain : welcome()->cboTestOptionMain;
-    QComboBox* attributes = learn ? welcome()->cboLearnOptionSub : welcome()->cboTestOptionSub;
+        QTest::mouseClick(optOption(1), Qt::LeftButton);
+    QComboBox* topics = learn ? list("cboLearnOptionMain") : list("cboTestOptionMain");
+    QComboBox* attributes = learn ? list("cboLearnOptionSub") : list("cboTestOptionSub");
     pick(topics, topic);
     pick(attributes, "Anatomy");
 
@@ -163,29 +168,75 @@ void TestLearnMode::topicPickRefillsAttributes() {
     QFETCH(QString, last);
     // Start from another topic with an attribute chosen, so that the pick changes both.
     const QString other = topic == "Learn By Planets" ? "Learn By Houses" : "Learn By Planets";
-    pick(welcome()->cboLearnOptionMain, other);
-    pick(welcome()->cboLearnOptionSub, "Keywords");
-    pick(welcome()->cboLearnOptionMain, topic);
-    QCOMPARE(welcome()->cboLearnOptionSub->count(), entries);
-    QCOMPARE(welcome()->cboLearnOptionSub->currentIndex(), 0);
-    QCOMPARE(welcome()->cboLearnOptionSub->currentText(), first);
-    QCOMPARE(welcome()->cboLearnOptionSub->itemText(entries - 1), last);
+    pick(list("cboLearnOptionMain"), other);
+    pick(list("cboLearnOptionSub"), "Keywords");
+    pick(list("cboLearnOptionMain"), topic);
+    QCOMPARE(list("cboLearnOptionSub")->count(), entries);
+    QCOMPARE(list("cboLearnOptionSub")->currentIndex(), 0);
+    QCOMPARE(list("cboLearnOptionSub")->currentText(), first);
+    QCOMPARE(list("cboLearnOptionSub")->itemText(entries - 1), last);
     // The test lists are independent of the learn lists.
-    QCOMPARE(welcome()->cboTestOptionSub->count(), 16);
+    QCOMPARE(list("cboTestOptionSub")->count(), 16);
 }
 
 void TestLearnMode::nextUsesTheListsOfTheSelectedMode() {
-    pick(welcome()->cboLearnOptionSub, "Element");
-    QTest::mouseClick(welcome()->optOption[1], Qt::LeftButton);
-    QTest::mouseClick(welcome()->optOption[0], Qt::LeftButton);
+    pick(list("cboLearnOptionSub"), "Element");
+    QTest::mouseClick(optOption(1), Qt::LeftButton);
+    QTest::mouseClick(optOption(0), Qt::LeftButton);
     pressNext();
-    QCOMPARE(w->screens->currentWidget(), learn());
+    QCOMPARE(m_app->currentScreen(), learn());
     QCOMPARE(shown(0), QString("Learn By Signs"));
     QCOMPARE(shown(1), QString("Element"));
     QCOMPARE(shown(2), QString("Aries"));
     QCOMPARE(shown(3), QString("Fire"));
-    QVERIFY(learn()->picAstro->isVisible());
-    QCOMPARE(learn()->picAstro->accessibleName(), QString("Aries glyph"));
+    QVERIFY(picAstro()->isVisible());
+    QCOMPARE(picAstro()->accessibleName(), QString("Aries glyph"));
+}
+
+void TestLearnMode::welcomeNextCarriesTheChoice_data() {
+    QTest::addColumn<bool>("learn");
+    QTest::addColumn<int>("topicIndex");
+    QTest::addColumn<QString>("topic");
+    QTest::addColumn<int>("attributeIndex");
+    QTest::addColumn<QString>("attribute");
+    QTest::newRow("learn") << true << 1 << "Learn By Planets" << 5 << "Anatomy";
+    QTest::newRow("test") << false << 2 << "Test By Houses" << 5 << "Mantra";
+}
+
+void TestLearnMode::welcomeNextCarriesTheChoice() {
+    QFETCH(bool, learn);
+    QFETCH(int, topicIndex);
+    QFETCH(QString, topic);
+    QFETCH(int, attributeIndex);
+    QFETCH(QString, attribute);
+    // The screen alone: what it reports is all the window learns of the user's choice.
+    app::WelcomeScreen screen;
+    screen.load();
+    screen.show();
+    QApplication::setActiveWindow(&screen);
+    QList<app::WelcomeChoice> reported;
+    connect(&screen, &app::WelcomeScreen::nextClicked, this,
+            [&reported](const app::WelcomeChoice& choice) { reported << choice; });
+    // The other mode's lists are moved too, so that taking the wrong pair shows.
+    pick(named<QComboBox>(&screen, "cboLearnOptionMain"), "Learn By Houses");
+    if (!learn) {
+        // By keyboard: the arrow moves from one option to the other and selects it,
+        // which enables the test lists as a click does.
+        auto* learnOption = named<QRadioButton>(&screen, "optOption", 0);
+        learnOption->setFocus();
+        QTest::keyClick(learnOption, Qt::Key_Down);
+        QVERIFY(named<QRadioButton>(&screen, "optOption", 1)->isChecked());
+    }
+    pick(named<QComboBox>(&screen, learn ? "cboLearnOptionMain" : "cboTestOptionMain"), topic);
+    pick(named<QComboBox>(&screen, learn ? "cboLearnOptionSub" : "cboTestOptionSub"), attribute);
+    QTest::mouseClick(named<QPushButton>(&screen, "cmdNext"), Qt::LeftButton);
+
+    QCOMPARE(reported.size(), 1);
+    QVERIFY(reported[0].mode == (learn ? Mode::Learn : Mode::Test));
+    QCOMPARE(reported[0].topicIndex, topicIndex);
+    QCOMPARE(reported[0].attributeIndex, attributeIndex);
+    QCOMPARE(QString::fromStdString(reported[0].topicCaption), topic);
+    QCOMPARE(QString::fromStdString(reported[0].attributeCaption), attribute);
 }
 
 void TestLearnMode::walkToBothEnds_data() {
@@ -218,38 +269,37 @@ void TestLearnMode::walkToBothEnds() {
     QFETCH(QStringList, titles);
     QFETCH(QString, firstValue);
     QFETCH(bool, picture);
-    pick(welcome()->cboLearnOptionMain, topic);
-    pick(welcome()->cboLearnOptionSub, attribute);
+    pick(list("cboLearnOptionMain"), topic);
+    pick(list("cboLearnOptionSub"), attribute);
     pressNext();
     QCOMPARE(shown(0), topic);
     QCOMPARE(shown(1), attribute);
     QCOMPARE(shown(3), firstValue);
     QStringList seen{shown(2)};
     for (int i = 1; i < titles.size(); ++i) {
-        QTest::mouseClick(learn()->cmdNextDesc, Qt::LeftButton);
+        QTest::mouseClick(button("cmdNextDesc"), Qt::LeftButton);
         seen << shown(2);
-        QCOMPARE(learn()->picAstro->isVisible(), picture);
+        QCOMPARE(picAstro()->isVisible(), picture);
         if (picture)
-            QCOMPARE(learn()->picAstro->accessibleName(), titles[i] + " glyph");
+            QCOMPARE(picAstro()->accessibleName(), titles[i] + " glyph");
     }
     QCOMPARE(seen, titles);
     QVERIFY(m_app->messageBox.shown.empty());
 
-    QTest::mouseClick(learn()->cmdNextDesc, Qt::LeftButton);
+    QTest::mouseClick(button("cmdNextDesc"), Qt::LeftButton);
     QCOMPARE(m_app->messageBox.shown.size(), std::size_t(1));
     const ShownMessage& last = m_app->messageBox.shown.back();
     QCOMPARE(last.text, std::string("You are at the last record"));
     QCOMPARE(last.caption, std::string("Orbelle"));
-    QVERIFY(last.icon == MessageIcon::Information);
     QVERIFY(last.buttons == MessageButtons::Ok);
     QCOMPARE(shown(2), titles.last());
     QCOMPARE(w->workingState().CurrentIndex, int(titles.size()) - 1);
 
     for (int i = int(titles.size()) - 2; i >= 0; --i) {
-        QTest::mouseClick(learn()->cmdBackDesc, Qt::LeftButton);
+        QTest::mouseClick(button("cmdBackDesc"), Qt::LeftButton);
         QCOMPARE(shown(2), titles[i]);
     }
-    QTest::mouseClick(learn()->cmdBackDesc, Qt::LeftButton);
+    QTest::mouseClick(button("cmdBackDesc"), Qt::LeftButton);
     QCOMPARE(m_app->messageBox.shown.size(), std::size_t(2));
     QCOMPARE(m_app->messageBox.shown.back().text, std::string("You are at the first record"));
     QCOMPARE(shown(2), titles.first());
@@ -258,7 +308,7 @@ void TestLearnMode::walkToBothEnds() {
 
 void TestLearnMode::backOnTheFirstRecord() {
     pressNext();
-    QTest::mouseClick(learn()->cmdBackDesc, Qt::LeftButton);
+    QTest::mouseClick(button("cmdBackDesc"), Qt::LeftButton);
     QCOMPARE(m_app->messageBox.shown.size(), std::size_t(1));
     QCOMPARE(m_app->messageBox.shown[0].text, std::string("You are at the first record"));
     QCOMPARE(shown(2), QString("Aries"));
@@ -266,65 +316,65 @@ void TestLearnMode::backOnTheFirstRecord() {
 }
 
 void TestLearnMode::stepBackToTheFirstRecordShowsItAgain() {
-    pick(welcome()->cboLearnOptionSub, "Dates");
+    pick(list("cboLearnOptionSub"), "Dates");
     pressNext();
-    QTest::mouseClick(learn()->cmdNextDesc, Qt::LeftButton);
+    QTest::mouseClick(button("cmdNextDesc"), Qt::LeftButton);
     QCOMPARE(shown(3), QString("April 20 - May 20"));
-    QTest::mouseClick(learn()->cmdBackDesc, Qt::LeftButton);
+    QTest::mouseClick(button("cmdBackDesc"), Qt::LeftButton);
     QCOMPARE(shown(2), QString("Aries"));
     QCOMPARE(shown(3), QString("March 21 - April 19"));
     QCOMPARE(w->workingState().RecordValues.size(), std::size_t(13));
 }
 
 void TestLearnMode::housesHideThePictureAndSignsShowItAgain() {
-    pick(welcome()->cboLearnOptionMain, "Learn By Houses");
+    pick(list("cboLearnOptionMain"), "Learn By Houses");
     pressNext();
-    QVERIFY(!learn()->picAstro->isVisible());
+    QVERIFY(!picAstro()->isVisible());
     QCOMPARE(shown(2), QString("1st House"));
-    QTest::mouseClick(learn()->cmdBackToMain, Qt::LeftButton);
-    pick(welcome()->cboLearnOptionMain, "Learn By Planets");
-    pick(welcome()->cboLearnOptionSub, "Keywords");
+    QTest::mouseClick(button("cmdBackToMain_0"), Qt::LeftButton);
+    pick(list("cboLearnOptionMain"), "Learn By Planets");
+    pick(list("cboLearnOptionSub"), "Keywords");
     pressNext();
-    QVERIFY(learn()->picAstro->isVisible());
-    QCOMPARE(learn()->picAstro->accessibleName(), QString("Sun glyph"));
-    QCOMPARE(learn()->picAstro->size(), QSize(40, 41));
-    QTest::mouseClick(learn()->cmdNextDesc, Qt::LeftButton);
-    QCOMPARE(learn()->picAstro->size(), QSize(39, 53)); // the Moon's picture is taller than the box
-    QTest::mouseClick(learn()->cmdNextDesc, Qt::LeftButton);
-    QCOMPARE(learn()->picAstro->accessibleName(), QString("Jupiter glyph"));
+    QVERIFY(picAstro()->isVisible());
+    QCOMPARE(picAstro()->accessibleName(), QString("Sun glyph"));
+    QCOMPARE(picAstro()->size(), QSize(40, 41));
+    QTest::mouseClick(button("cmdNextDesc"), Qt::LeftButton);
+    QCOMPARE(picAstro()->size(), QSize(39, 53)); // the Moon's picture is taller than the box
+    QTest::mouseClick(button("cmdNextDesc"), Qt::LeftButton);
+    QCOMPARE(picAstro()->accessibleName(), QString("Jupiter glyph"));
 }
 
 void TestLearnMode::luckyNumberShowsOneAmpersand() {
-    pick(welcome()->cboLearnOptionSub, "Lucky Number");
+    pick(list("cboLearnOptionSub"), "Lucky Number");
     pressNext();
     for (int i = 0; i < 4; ++i)
-        QTest::mouseClick(learn()->cmdNextDesc, Qt::LeftButton);
+        QTest::mouseClick(button("cmdNextDesc"), Qt::LeftButton);
     QCOMPARE(shown(2), QString("Leo"));
     QCOMPARE(shown(3), QString("8 & 9"));
     QCOMPARE(w->workingState().RecordValues[4], std::string("8 && 9"));
 }
 
 void TestLearnMode::twoLineValueShowsOnTwoLines() {
-    pick(welcome()->cboLearnOptionMain, "Learn By Planets");
-    pick(welcome()->cboLearnOptionSub, "Ruler for House");
+    pick(list("cboLearnOptionMain"), "Learn By Planets");
+    pick(list("cboLearnOptionSub"), "Ruler for House");
     pressNext();
-    QTest::mouseClick(learn()->cmdNextDesc, Qt::LeftButton);
-    QTest::mouseClick(learn()->cmdNextDesc, Qt::LeftButton);
+    QTest::mouseClick(button("cmdNextDesc"), Qt::LeftButton);
+    QTest::mouseClick(button("cmdNextDesc"), Qt::LeftButton);
     QCOMPARE(shown(3), QString("9th House - The House of Travel\n12th House - The House of Shortcomings"));
 }
 
 void TestLearnMode::backToMainFromRecord7ThenNextStartsAtRecord0() {
-    pick(welcome()->cboLearnOptionSub, "Birthstone");
+    pick(list("cboLearnOptionSub"), "Birthstone");
     pressNext();
     for (int i = 0; i < 7; ++i)
-        QTest::mouseClick(learn()->cmdNextDesc, Qt::LeftButton);
+        QTest::mouseClick(button("cmdNextDesc"), Qt::LeftButton);
     QCOMPARE(shown(2), QString("Scorpio"));
-    QTest::mouseClick(learn()->cmdBackToMain, Qt::LeftButton);
-    QCOMPARE(w->screens->currentWidget(), welcome());
+    QTest::mouseClick(button("cmdBackToMain_0"), Qt::LeftButton);
+    QCOMPARE(m_app->currentScreen(), welcome());
     QCOMPARE(w->workingState().CurrentIndex, 0);
     QVERIFY(w->workingState().RecordValues.empty());
     QVERIFY(w->workingState().RecordNames.empty());
-    QCOMPARE(welcome()->cboLearnOptionSub->currentText(), QString("Birthstone"));
+    QCOMPARE(list("cboLearnOptionSub")->currentText(), QString("Birthstone"));
     pressNext();
     QCOMPARE(shown(2), QString("Aries"));
     QCOMPARE(shown(3), QString("Diamond"));
@@ -332,63 +382,63 @@ void TestLearnMode::backToMainFromRecord7ThenNextStartsAtRecord0() {
 
 void TestLearnMode::wholeWalkByKeyboard() {
     // Tab from the mode option to the lists and to Next, as the screen reads top down.
-    welcome()->optOption[0]->setFocus();
+    optOption(0)->setFocus();
     QTest::keyClick(w, Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), welcome()->cboLearnOptionMain);
+    QCOMPARE(QApplication::focusWidget(), list("cboLearnOptionMain"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down); // Learn By Planets
     QTest::keyClick(w, Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), welcome()->cboLearnOptionSub);
-    QCOMPARE(welcome()->cboLearnOptionSub->count(), 8);
+    QCOMPARE(QApplication::focusWidget(), list("cboLearnOptionSub"));
+    QCOMPARE(list("cboLearnOptionSub")->count(), 8);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down); // Ruler for Sign
     // The unselected mode option and the disabled test lists are skipped.
     QTest::keyClick(w, Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), welcome()->cmdNext);
+    QCOMPARE(QApplication::focusWidget(), button("cmdNext"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
-    QCOMPARE(w->screens->currentWidget(), learn());
+    QCOMPARE(m_app->currentScreen(), learn());
     QCOMPARE(shown(2), QString("Sun"));
     QCOMPARE(shown(3), QString("Leo"));
 
-    learn()->cmdNextDesc->setFocus();
+    button("cmdNextDesc")->setFocus();
     for (int i = 0; i < 9; ++i)
-        QTest::keyClick(learn()->cmdNextDesc, Qt::Key_Space);
+        QTest::keyClick(button("cmdNextDesc"), Qt::Key_Space);
     QCOMPARE(shown(2), QString("Pluto"));
     QCOMPARE(shown(3), QString("Scorpio"));
     // After the last button comes the banner in front, not the hidden one.
-    QTest::keyClick(learn()->cmdNextDesc, Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(w->lblCobrand));
+    QTest::keyClick(button("cmdNextDesc"), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), named(w, "lblCobrand"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
-    QCOMPARE(QApplication::focusWidget(), learn()->cmdBackToMain);
+    QCOMPARE(QApplication::focusWidget(), button("cmdBackToMain_0"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
-    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(learn()->lblValue));
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(value()));
     // What a screen reader says of the value box and of the step buttons.
-    QCOMPARE(learn()->lblValue->accessibleName(), QString("Learn By Planets, Ruler for Sign: Pluto"));
-    QCOMPARE(learn()->cmdNextDesc->accessibleDescription(), QString("Pluto: Scorpio"));
+    QCOMPARE(value()->accessibleName(), QString("Learn By Planets, Ruler for Sign: Pluto"));
+    QCOMPARE(button("cmdNextDesc")->accessibleDescription(), QString("Pluto: Scorpio"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_B, Qt::AltModifier);
     // A button's access key presses it visibly, so the click lands a moment later.
-    QTRY_COMPARE(w->screens->currentWidget(), welcome());
+    QTRY_COMPARE(m_app->currentScreen(), welcome());
 }
 
 void TestLearnMode::longestValueCanBeReadInFull() {
-    pick(welcome()->cboLearnOptionSub, "Positive Traits");
+    pick(list("cboLearnOptionSub"), "Positive Traits");
     pressNext();
     for (int i = 0; i < 4; ++i)
-        QTest::mouseClick(learn()->cmdNextDesc, Qt::LeftButton);
+        QTest::mouseClick(button("cmdNextDesc"), Qt::LeftButton);
     QCOMPARE(shown(2), QString("Leo"));
     QVERIFY(shown(3).size() > 900);
     // The box keeps its place and size; what does not fit scrolls within it.
-    QCOMPARE(learn()->lblValue->geometry(), QRect(64, 55, 473, 169));
-    QVERIFY(learn()->lblValue->verticalScrollBar()->maximum() > 0);
+    QCOMPARE(value()->geometry(), QRect(64, 55, 473, 169));
+    QVERIFY(value()->verticalScrollBar()->maximum() > 0);
 }
 
 void TestLearnMode::captionsGrowFromTheirCorner() {
-    pick(welcome()->cboLearnOptionMain, "Learn By Planets");
-    pick(welcome()->cboLearnOptionSub, "Time to complete one Cycle");
+    pick(list("cboLearnOptionMain"), "Learn By Planets");
+    pick(list("cboLearnOptionSub"), "Time to complete one Cycle");
     pressNext();
     const QPoint corners[3] = {{64, 8}, {192, 8}, {64, 39}};
     for (int i = 0; i < 3; ++i) {
-        QLabel* caption = learn()->lblLabel[std::size_t(i)];
+        QLabel* caption = lblLabel(i);
         QCOMPARE(caption->pos(), corners[i]);
         QVERIFY2(caption->width() >= caption->sizeHint().width(), "the whole caption shows");
     }
@@ -396,16 +446,16 @@ void TestLearnMode::captionsGrowFromTheirCorner() {
 }
 
 void TestLearnMode::enterPressesTheFocusedButton() {
-    welcome()->cmdNext->setFocus();
-    QTest::keyClick(welcome()->cmdNext, Qt::Key_Return);
-    QCOMPARE(w->screens->currentWidget(), learn());
-    QCOMPARE(QApplication::focusWidget(), learn()->cmdNextDesc);
+    button("cmdNext")->setFocus();
+    QTest::keyClick(button("cmdNext"), Qt::Key_Return);
+    QCOMPARE(m_app->currentScreen(), learn());
+    QCOMPARE(QApplication::focusWidget(), button("cmdNextDesc"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     QCOMPARE(shown(2), QString("Taurus"));
-    learn()->cmdBackToMain->setFocus();
-    QTest::keyClick(learn()->cmdBackToMain, Qt::Key_Enter);
-    QCOMPARE(w->screens->currentWidget(), welcome());
-    QCOMPARE(QApplication::focusWidget(), welcome()->optOption[0]); // the mode chosen, a place to start again
+    button("cmdBackToMain_0")->setFocus();
+    QTest::keyClick(button("cmdBackToMain_0"), Qt::Key_Enter);
+    QCOMPARE(m_app->currentScreen(), welcome());
+    QCOMPARE(QApplication::focusWidget(), optOption(0)); // the mode chosen, a place to start again
 }
 
 QTEST_MAIN(TestLearnMode)

@@ -8,9 +8,6 @@
 
 #include "app/ExitScreen.h"
 #include "app/LinkLabel.h"
-#include "app/ResultScreen.h"
-#include "app/TestScreen.h"
-#include "app/WelcomeScreen.h"
 #include "app/frmAbout.h"
 
 #include <QAbstractScrollArea>
@@ -71,6 +68,9 @@ private slots:
 private:
     AppFixture* m_app = nullptr;
     app::frmMain* w = nullptr;
+
+    app::LinkLabel* link(const char* name) const { return named<app::LinkLabel>(w, name); }
+    QAction* command(const char* name) const { return named<QAction>(w, name); }
 };
 
 void TestMainWindow::init() {
@@ -96,38 +96,37 @@ void TestMainWindow::windowFrame() {
     // Verdana where the computer has it, else DejaVu Sans, and that is what draws.
     const QString family = QFontDatabase::hasFamily("Verdana") ? "Verdana" : "DejaVu Sans";
     QCOMPARE(w->font().family(), family);
-    QCOMPARE(QFontInfo(w->Frame1->Label1[0]->font()).family(), family);
+    QCOMPARE(QFontInfo(named<QLabel>(w, "Label1", 0)->font()).family(), family);
     QCOMPARE(w->font().pointSizeF(), 8.25);
 }
 
 void TestMainWindow::laterScreensWaitForFirstUse() {
     // A start builds the welcome screen only.
-    QVERIFY(!w->laterScreensBuilt());
-    QCOMPARE(w->screens->count(), 1);
+    QCOMPARE(m_app->screens()->count(), 1);
     QVERIFY(!w->findChild<QWidget*>("Frame2"));
     QVERIFY(!w->findChild<QWidget*>("Frame3"));
     QVERIFY(!w->findChild<QWidget*>("Frame4"));
 
     // Meanwhile Tab goes from Next to the banner in front.
-    QWidget* banner = w->lblCobrand->isVisible() ? static_cast<QWidget*>(w->lblCobrand) : w->lblFullBrand;
-    w->Frame1->cmdNext->setFocus();
-    QTest::keyClick(w->Frame1->cmdNext, Qt::Key_Tab);
+    QWidget* banner = link("lblCobrand")->isVisible() ? link("lblCobrand") : link("lblFullBrand");
+    auto* next = named<QPushButton>(w, "cmdNext");
+    next->setFocus();
+    QTest::keyClick(next, Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), banner);
 
     // The first Next builds the three of them and shows the learn screen; they stay.
-    QTest::mouseClick(w->Frame1->cmdNext, Qt::LeftButton);
-    QVERIFY(w->laterScreensBuilt());
-    QCOMPARE(w->screens->count(), 4);
-    QWidget* learn = w->screens->currentWidget();
+    m_app->pressNext();
+    QCOMPARE(m_app->screens()->count(), 4);
+    QWidget* learn = m_app->currentScreen();
     QCOMPARE(learn->objectName(), QString("Frame2"));
     QVERIFY(w->findChild<QWidget*>("Frame3"));
     QVERIFY(w->findChild<QWidget*>("Frame4"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_B, Qt::AltModifier); // Back To Main
     // A button's access key presses it visibly, so the click lands a moment later.
-    QTRY_COMPARE(w->screens->currentWidget(), static_cast<QWidget*>(w->Frame1));
-    QTest::mouseClick(w->Frame1->cmdNext, Qt::LeftButton);
-    QCOMPARE(w->screens->count(), 4);
-    QCOMPARE(w->screens->currentWidget(), learn);
+    QTRY_COMPARE(m_app->currentScreen(), m_app->screen(1));
+    m_app->pressNext();
+    QCOMPARE(m_app->screens()->count(), 4);
+    QCOMPARE(m_app->currentScreen(), learn);
 }
 
 void TestMainWindow::layout_data() {
@@ -169,7 +168,7 @@ void TestMainWindow::layout_data() {
 void TestMainWindow::layout() {
     QFETCH(QString, name);
     QFETCH(QRect, pixels);
-    w->Frame2(); // builds the learn, test and result screens
+    m_app->pressNext(); // builds the learn, test and result screens
     auto* widget = w->findChild<QWidget*>(name);
     QVERIFY2(widget, qPrintable(name));
     QCOMPARE(rectOf(widget), pixels);
@@ -199,7 +198,7 @@ void TestMainWindow::looks() {
     QFETCH(QColor, text);
     QFETCH(qreal, points);
     QFETCH(bool, bold);
-    w->Frame2(); // builds the learn, test and result screens
+    m_app->pressNext(); // builds the learn, test and result screens
     auto* widget = w->findChild<QWidget*>(name);
     QVERIFY2(widget, qPrintable(name));
     // A text box draws its text in the Text colour, a label in the WindowText colour.
@@ -214,16 +213,16 @@ void TestMainWindow::menuTree() {
     for (QAction* action : w->menuBar()->actions())
         bar << action->text();
     QCOMPARE(bar, (QStringList{"&File", "&Help", "&Donate", "Make Money &Online"}));
-    QCOMPARE(w->menu.nuFile->actions().size(), 1);
-    QCOMPARE(w->menu.mnuExit->text(), QString("E&xit"));
+    QCOMPARE(named<QMenu>(w, "nuFile")->actions().size(), 1);
+    QCOMPARE(command("mnuExit")->text(), QString("E&xit"));
     QStringList help;
-    for (QAction* action : w->menu.mnuHelp->actions())
+    for (QAction* action : named<QMenu>(w, "mnuHelp")->actions())
         help << (action->isSeparator() ? QString("-") : action->text());
     QCOMPARE(help, (QStringList{"&Online Help", "&Visit Us Online", "-", "&Check for Software Update", "-",
                                 "&About Software"}));
-    QVERIFY(!w->menu.mnuDonate->menu());
-    QVERIFY(!w->menu.mnuMakeMoney->isEnabled());
-    QVERIFY(w->menu.mnuMakeMoney->isVisible());
+    QVERIFY(!command("mnuDonate")->menu());
+    QVERIFY(!command("mnuMakeMoney")->isEnabled());
+    QVERIFY(command("mnuMakeMoney")->isVisible());
     for (QAction* action : w->findChildren<QAction*>()) {
         QVERIFY(action->shortcut().isEmpty());
         QVERIFY(!action->isCheckable());
@@ -246,12 +245,11 @@ void TestMainWindow::menuCommandsOpenTheirPages_data() {
 void TestMainWindow::menuCommandsOpenTheirPages() {
     QFETCH(QString, action);
     QFETCH(QString, page);
-    auto* command = w->findChild<QAction*>(action);
-    QVERIFY(command);
+    m_app->pressNext(); // builds the learn, test and result screens
     // The same on every screen.
     for (int screen = 0; screen < 4; ++screen) {
-        w->screens->setCurrentIndex(screen);
-        command->trigger();
+        m_app->screens()->setCurrentIndex(screen);
+        command(qPrintable(action))->trigger();
     }
     QCOMPARE(m_app->shell.opened.size(), std::size_t(4));
     for (const std::string& opened : m_app->shell.opened)
@@ -284,32 +282,32 @@ void TestMainWindow::linkLabels() {
 }
 
 void TestMainWindow::linkLabelIsALinkToAssistiveTechnology() {
-    QAccessibleInterface* link = QAccessible::queryAccessibleInterface(w->Label61);
-    QVERIFY(link);
-    QCOMPARE(link->role(), QAccessible::Link);
-    QCOMPARE(link->text(QAccessible::Name), w->Label61->text());
-    QAccessibleActionInterface* actions = link->actionInterface();
+    QAccessibleInterface* forum = QAccessible::queryAccessibleInterface(link("Label61"));
+    QVERIFY(forum);
+    QCOMPARE(forum->role(), QAccessible::Link);
+    QCOMPARE(forum->text(QAccessible::Name), link("Label61")->text());
+    QAccessibleActionInterface* actions = forum->actionInterface();
     QVERIFY(actions);
     actions->doAction(QAccessibleActionInterface::pressAction());
     QCOMPARE(m_app->shell.opened, std::vector<std::string>{kAddress + "home-page"});
 }
 
 void TestMainWindow::linkLabelOpensByKeyboard() {
-    w->Label61->setFocus();
-    QTest::keyClick(w->Label61, Qt::Key_Return);
-    QTest::keyClick(w->Label61, Qt::Key_Space);
+    link("Label61")->setFocus();
+    QTest::keyClick(link("Label61"), Qt::Key_Return);
+    QTest::keyClick(link("Label61"), Qt::Key_Space);
     QCOMPARE(m_app->shell.opened.size(), std::size_t(2));
 }
 
 void TestMainWindow::cobrandShowsOneAmpersandAndItsBlanks() {
     QCOMPARE(
-        w->lblCobrand->text(),
+        link("lblCobrand")->text(),
         QString("Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your "
                 "site's name &  link here. See \"Help\" for details.    Click Here for more info on co-branding."));
-    QCOMPARE(w->lblFullBrand->text(),
+    QCOMPARE(link("lblFullBrand")->text(),
              QString("Home Business Opportunity. Start your own Internet business and make money online. Get this "
                      "software fully branded for your website. Click here for more details."));
-    QCOMPARE(w->Label61->text().split(' ', Qt::SkipEmptyParts).size(), 20);
+    QCOMPARE(link("Label61")->text().split(' ', Qt::SkipEmptyParts).size(), 20);
 }
 
 void TestMainWindow::bannerDraw_data() {
@@ -337,9 +335,9 @@ void TestMainWindow::bannerDraw() {
     m_app->random.push(u);
     w->CoBrand_Randomize();
     QCOMPARE(w->intCoBrandRandomNumber, number);
-    auto* shown = w->findChild<app::LinkLabel*>(front);
+    app::LinkLabel* shown = link(qPrintable(front));
     QVERIFY(shown->isVisible());
-    app::LinkLabel* other = shown == w->lblCobrand ? w->lblFullBrand : w->lblCobrand;
+    app::LinkLabel* other = link(front == "lblCobrand" ? "lblFullBrand" : "lblCobrand");
     QVERIFY(!other->isVisible());
     QCOMPARE(m_app->random.drawsTaken(), 1);
 }
@@ -351,30 +349,32 @@ void TestMainWindow::aboutBoxIsModalAndLaidOut() {
         QVERIFY(about);
         QCOMPARE(about->windowTitle(), QString("Orbelle v1.15"));
         QCOMPARE(about->size(), QSize(471, 211));
-        QCOMPARE(about->Label2->text(), QString("Orbelle v1.15"));
-        QCOMPARE(about->Label2->geometry(), QRect(54, 19, 277, 23));
-        QCOMPARE(about->Label1->geometry(), QRect(8, 48, 461, 61));
-        QCOMPARE(about->lblHomePage->text(), QString("Click here to visit www.orbelle.example"));
-        QCOMPARE(about->lblHomePage->geometry(), QRect(191, 105, 270, 13));
-        QCOMPARE(about->Label3->text(), QString("Home Business Opportunity. Start your own Internet business and make "
-                                                "money online. Get this software fully branded for your website."));
-        QCOMPARE(about->lblCobrand->text(), QString("Click here for more details"));
-        QCOMPARE(about->lblCobrand->geometry(), QRect(308, 155, 153, 13));
-        QCOMPARE(about->cmdOK->geometry(), QRect(377, 184, 84, 23));
-        QCOMPARE(about->Picture1->geometry(), QRect(8, 10, 32, 32));
-        QVERIFY(!about->Picture1->pixmap().isNull());
-        QCOMPARE(about->Label3->geometry(), QRect(8, 126, 453, 29));
+        const auto label = [about](const char* name) { return named<QLabel>(about, name); };
+        QCOMPARE(label("Label2")->text(), QString("Orbelle v1.15"));
+        QCOMPARE(label("Label2")->geometry(), QRect(54, 19, 277, 23));
+        QCOMPARE(label("Label1")->geometry(), QRect(8, 48, 461, 61));
+        QCOMPARE(label("lblHomePage")->text(), QString("Click here to visit www.orbelle.example"));
+        QCOMPARE(label("lblHomePage")->geometry(), QRect(191, 105, 270, 13));
+        QCOMPARE(label("Label3")->text(),
+                 QString("Home Business Opportunity. Start your own Internet business and make "
+                         "money online. Get this software fully branded for your website."));
+        QCOMPARE(label("lblCobrand")->text(), QString("Click here for more details"));
+        QCOMPARE(label("lblCobrand")->geometry(), QRect(308, 155, 153, 13));
+        QCOMPARE(named<QPushButton>(about, "cmdOK")->geometry(), QRect(377, 184, 84, 23));
+        QCOMPARE(label("Picture1")->geometry(), QRect(8, 10, 32, 32));
+        QVERIFY(!label("Picture1")->pixmap().isNull());
+        QCOMPARE(label("Label3")->geometry(), QRect(8, 126, 453, 29));
         QCOMPARE(about->findChild<QWidget*>("Line1")->geometry(), QRect(-4, 178, 516, 1));
         QCOMPARE(about->palette().color(QPalette::Window), QColor(Qt::white));
         QVERIFY(!(about->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
-        QTest::mouseClick(about->lblHomePage, Qt::LeftButton);
-        QTest::mouseClick(about->lblCobrand, Qt::LeftButton);
+        QTest::mouseClick(label("lblHomePage"), Qt::LeftButton);
+        QTest::mouseClick(label("lblCobrand"), Qt::LeftButton);
         // While it is open the main window's menus take nothing.
         QVERIFY(QApplication::activeModalWidget() == about);
         checked = true;
-        QTest::mouseClick(about->cmdOK, Qt::LeftButton);
+        QTest::mouseClick(named<QPushButton>(about, "cmdOK"), Qt::LeftButton);
     });
-    w->menu.mnuAbout->trigger();
+    command("mnuAbout")->trigger();
     QVERIFY(checked);
     QVERIFY(!QApplication::activeModalWidget());
     QVERIFY(w->findChildren<app::frmAbout*>().isEmpty()); // discarded on close
@@ -382,7 +382,7 @@ void TestMainWindow::aboutBoxIsModalAndLaidOut() {
 }
 
 void TestMainWindow::fileExitLeadsToTheExitScreenAndThenToTheEnd() {
-    w->menu.mnuExit->trigger();
+    command("mnuExit")->trigger();
     QVERIFY(!w->isVisible());
     app::ExitScreen* exitScreen = nullptr;
     for (QWidget* widget : QApplication::topLevelWidgets())
@@ -391,9 +391,9 @@ void TestMainWindow::fileExitLeadsToTheExitScreenAndThenToTheEnd() {
     QVERIFY(exitScreen);
     QVERIFY(!exitScreen->isModal());
     QCOMPARE(m_app->endRequests, 0); // the process keeps running while the exit screen is open
-    QTest::mouseClick(exitScreen->lblHomePage, Qt::LeftButton);
+    QTest::mouseClick(named<app::LinkLabel>(exitScreen, "lblHomePage"), Qt::LeftButton);
     QCOMPARE(m_app->shell.opened, std::vector<std::string>{kAddress + "home-page"});
-    QTest::mouseClick(exitScreen->cmdExit, Qt::LeftButton);
+    QTest::mouseClick(named<QPushButton>(exitScreen, "cmdExit"), Qt::LeftButton);
     QCOMPARE(m_app->endRequests, 1);
     QVERIFY(m_app->settings.entries.empty());
     QCOMPARE(m_app->settings.writes, 0);
@@ -412,13 +412,15 @@ void TestMainWindow::closeBoxActsLikeFileExit() {
 }
 
 void TestMainWindow::copyGuardOnThePlainMouseMove() {
-    w->screens->setCurrentWidget(w->Frame4());
+    m_app->pressNext(); // builds the learn, test and result screens
+    m_app->screens()->setCurrentWidget(m_app->screen(4));
+    QWidget* report = named<QTextEdit>(w, "RTB")->viewport();
     const int before = m_app->clipboard.clears;
-    QTest::mouseMove(w->Frame4()->RTB->viewport(), QPoint(20, 20));
-    QTest::mouseMove(w->Frame4()->RTB->viewport(), QPoint(40, 30));
+    QTest::mouseMove(report, QPoint(20, 20));
+    QTest::mouseMove(report, QPoint(40, 30));
     QVERIFY(m_app->clipboard.clears > before);
     const int afterMove = m_app->clipboard.clears;
-    QTest::mouseClick(w->Frame4()->RTB->viewport(), Qt::LeftButton, {}, QPoint(30, 30));
+    QTest::mouseClick(report, Qt::LeftButton, {}, QPoint(30, 30));
     QVERIFY(m_app->clipboard.clears >= afterMove + 2); // press and release
 }
 

@@ -6,6 +6,7 @@
 
 #include "app/Services.h"
 #include "app/Startup.h"
+#include "app/StoredDate.h"
 #include "app/frmMain.h"
 #include "app/modHelp.h"
 #include "platform/qt/QtSingleInstance.h"
@@ -41,7 +42,7 @@ public:
     std::vector<Seen> seen;
     platform::MessageAnswer answer = platform::MessageAnswer::No;
 
-    platform::MessageAnswer show(const std::string& text, platform::MessageIcon, platform::MessageButtons buttons,
+    platform::MessageAnswer show(const std::string& text, platform::MessageButtons buttons,
                                  const std::string&) override {
         bool mainWindow = false;
         for (QWidget* widget : QApplication::topLevelWidgets())

@@ -29,7 +29,6 @@ using namespace orbelle::platform;
 
 struct ShownMessage {
     std::string text;
-    MessageIcon icon;
     MessageButtons buttons;
     std::string caption;
 };
@@ -39,9 +38,8 @@ public:
     std::vector<ShownMessage> shown;
     std::deque<MessageAnswer> answers; // scripted answers, in order; Ok/No when none is left
 
-    MessageAnswer show(const std::string& text, MessageIcon icon, MessageButtons buttons,
-                       const std::string& caption) override {
-        shown.push_back({text, icon, buttons, caption});
+    MessageAnswer show(const std::string& text, MessageButtons buttons, const std::string& caption) override {
+        shown.push_back({text, buttons, caption});
         if (!answers.empty()) {
             const MessageAnswer answer = answers.front();
             answers.pop_front();

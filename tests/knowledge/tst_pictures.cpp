@@ -7,7 +7,7 @@
 
 #include <QTest>
 
-using namespace modLearnAstrology;
+using namespace orbelle::modLearnAstrology;
 
 class TestPictures : public QObject {
     Q_OBJECT

@@ -9,7 +9,7 @@
 #include <QRegularExpression>
 #include <QTest>
 
-using namespace modLearnAstrology;
+using namespace orbelle::modLearnAstrology;
 
 namespace {
 

@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-using namespace modLearnAstrology;
+using namespace orbelle::modLearnAstrology;
 
 namespace {
 

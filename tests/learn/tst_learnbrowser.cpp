@@ -7,7 +7,7 @@
 
 #include <QTest>
 
-using namespace modLearnAstrology;
+using namespace orbelle::modLearnAstrology;
 using namespace orbelle::learn;
 
 namespace {

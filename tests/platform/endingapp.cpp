@@ -37,7 +37,7 @@ protected:
         std::printf("closed %s\n", qPrintable(objectName()));
         event->accept();
         if (std::strcmp(g_mode, "reentrant") == 0 && objectName() == QLatin1String("exit"))
-            modHelp::CloseAllAndEnd();
+            orbelle::modHelp::CloseAllAndEnd();
         if (std::strcmp(g_mode, "deleting") == 0) {
             const std::vector<QWidget*> others = g_windows;
             for (QWidget* other : others) {
@@ -73,7 +73,7 @@ int main(int argc, char** argv) {
                     window->close();
             }
         } else {
-            modHelp::CloseAllAndEnd();
+            orbelle::modHelp::CloseAllAndEnd();
         }
         std::printf("after the call\n");
     });

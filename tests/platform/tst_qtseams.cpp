@@ -90,8 +90,7 @@ void TestQtSeams::messageBoxShowsWhatItIsGiven() {
         QTest::mouseClick(toPress, Qt::LeftButton);
     });
     QtMessageBox messageBox;
-    const MessageAnswer given =
-        messageBox.show(text.toStdString(), MessageIcon::Information, MessageButtons(buttons), "Orbelle");
+    const MessageAnswer given = messageBox.show(text.toStdString(), MessageButtons(buttons), "Orbelle");
     QCOMPARE(int(given), answer);
     QCOMPARE(title, QString("Orbelle"));
     QCOMPARE(label, shown);

@@ -17,6 +17,7 @@ using orbelle::app::Cp1252Character;
 using orbelle::app::Cp1252Code;
 using orbelle::app::Cp1252Codes;
 using orbelle::app::Cp1252Text;
+namespace modHelp = orbelle::modHelp;
 
 namespace {
 

@@ -23,6 +23,7 @@
 
 #include <string>
 
+using namespace orbelle;
 using namespace orbelle::fakes;
 using orbelle::app::Services;
 using orbelle::platform::QtSettingsStore;

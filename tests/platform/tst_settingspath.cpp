@@ -25,6 +25,7 @@
 
 #include <cstring>
 
+using namespace orbelle;
 using namespace orbelle::fakes;
 using orbelle::platform::QtSettingsStore;
 

@@ -5,6 +5,7 @@
 // speaks, what it says and what it opens.
 
 #include "app/Services.h"
+#include "app/StoredDate.h"
 #include "app/modHelp.h"
 
 #include "fakes/FakeServices.h"
@@ -16,6 +17,7 @@
 #include <optional>
 #include <string>
 
+using namespace orbelle;
 using namespace orbelle::fakes;
 using orbelle::app::Services;
 
@@ -122,7 +124,6 @@ void TestUpdateReminder::theMessage() {
     const ShownMessage& message = desk.box.shown.front();
     QCOMPARE(message.text, std::string("There maybe an update to this software available\r"
                                        "Do you want to check for an update?"));
-    QVERIFY(message.icon == MessageIcon::Information);
     QVERIFY(message.buttons == MessageButtons::YesNo);
     QCOMPARE(message.caption, std::string("Orbelle"));
 }

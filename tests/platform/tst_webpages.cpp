@@ -12,6 +12,7 @@
 
 #include <string>
 
+using namespace orbelle;
 using namespace orbelle::fakes;
 
 namespace {

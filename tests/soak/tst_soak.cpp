@@ -8,14 +8,11 @@
 // hundred as after the first, and no more heap in use beyond a small allowance.
 //   tst_soak [-rounds N] [Qt Test options]    (default: 500 tests and 500 walks)
 
-#include "app/LearnScreen.h"
-#include "app/ResultScreen.h"
 #include "app/Services.h"
-#include "app/TestScreen.h"
-#include "app/WelcomeScreen.h"
 #include "app/frmMain.h"
 #include "platform/Mt19937Random.h"
 
+#include "app/Named.h"
 #include "fakes/FakePlatform.h"
 
 #include <QApplication>
@@ -137,6 +134,9 @@ private:
     int m_rounds = DefaultRounds;
 
     int below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(m_choices); }
+    template <typename T = QWidget> T* find(const QString& name) const { return named<T>(w, name); }
+    template <typename T = QWidget> T* find(const QString& name, int index) const { return named<T>(w, name, index); }
+    QWidget* currentScreen() const { return find<QStackedWidget>("screens")->currentWidget(); }
     void pick(QComboBox* list, int index);
     void wholeTest(int round);
     void learnWalk(int round);
@@ -170,45 +170,48 @@ void TestSoak::pick(QComboBox* list, int index) {
 }
 
 void TestSoak::wholeTest(int round) {
-    app::WelcomeScreen* welcome = w->Frame1;
-    app::TestScreen* test = w->Frame3();
-    QTest::mouseClick(welcome->optOption[1], Qt::LeftButton);
-    QVERIFY(welcome->cboTestOptionMain->isEnabled());
+    QWidget* welcome = find("Frame1");
+    auto* topics = find<QComboBox>("cboTestOptionMain");
+    auto* attributes = find<QComboBox>("cboTestOptionSub");
+    QTest::mouseClick(find<QRadioButton>("optOption", 1), Qt::LeftButton);
+    QVERIFY(topics->isEnabled());
     const int topic = below(3);
-    pick(welcome->cboTestOptionMain, topic);
-    pick(welcome->cboTestOptionSub, below(int(welcome->cboTestOptionSub->count())));
-    const QString topicCaption = welcome->cboTestOptionMain->currentText();
-    const QString attributeCaption = welcome->cboTestOptionSub->currentText();
-    QTest::mouseClick(welcome->cmdNext, Qt::LeftButton);
+    pick(topics, topic);
+    pick(attributes, below(int(attributes->count())));
+    const QString topicCaption = topics->currentText();
+    const QString attributeCaption = attributes->currentText();
+    QTest::mouseClick(find<QPushButton>("cmdNext"), Qt::LeftButton);
+    QWidget* test = find("Frame3");
 
     const int questions = RecordCount[topic];
     int right = 0;
     for (int q = 0; q < questions; ++q) {
-        QVERIFY2(w->screens->currentWidget() == test, qPrintable(QString("round %1, question %2").arg(round).arg(q)));
+        QVERIFY2(currentScreen() == test, qPrintable(QString("round %1, question %2").arg(round).arg(q)));
         QCOMPARE(w->workingState().CurrentIndex, q);
-        QVERIFY(!test->lblTest[2]->text().isEmpty());
+        QVERIFY(!find<QLabel>("lblTest", 2)->text().isEmpty());
         const int choice = below(5);
         switch (below(3)) {
         case 0:
-            QTest::mouseClick(test->optAnswer_Choice[std::size_t(choice)], Qt::LeftButton);
+            QTest::mouseClick(find<QRadioButton>("optAnswer_Choice", choice), Qt::LeftButton);
             break;
         case 1:
-            QTest::mouseClick(test->txtAnswer_Choice[std::size_t(choice)]->viewport(), Qt::LeftButton, {},
+            QTest::mouseClick(find<QPlainTextEdit>("txtAnswer_Choice", choice)->viewport(), Qt::LeftButton, {},
                               QPoint(20, 8));
             break;
         default:
             QTest::keyClick(w, Qt::Key(Qt::Key_1 + choice));
             break;
         }
-        QVERIFY2(test->optAnswer_Choice[std::size_t(choice)]->isChecked(),
+        QVERIFY2(find<QRadioButton>("optAnswer_Choice", choice)->isChecked(),
                  qPrintable(QString("round %1, question %2, choice %3").arg(round).arg(q).arg(choice)));
-        const std::string answer = test->optAnswer_Choice[std::size_t(choice)]->text().toStdString();
+        const std::string answer = find<QRadioButton>("optAnswer_Choice", choice)->text().toStdString();
         right += answer == w->workingState().CorrectAnswers[std::size_t(q)] ? 1 : 0;
-        QTest::mouseClick(test->cmdNextQuestion, Qt::LeftButton);
+        QTest::mouseClick(find<QPushButton>("cmdNextQuestion"), Qt::LeftButton);
     }
 
-    QCOMPARE(w->screens->currentWidget(), w->Frame4());
-    const QString report = w->Frame4()->RTB->toPlainText();
+    QCOMPARE(currentScreen(), find("Frame4"));
+    auto* box = find<QTextEdit>("RTB");
+    const QString report = box->toPlainText();
     QVERIFY2(report.startsWith(QString("Orbelle Result\n\n%1 - %2\n\n").arg(topicCaption, attributeCaption)),
              qPrintable(QString("round %1: %2").arg(round).arg(report.left(80))));
     QCOMPARE(report.count(QStringLiteral("Orbelle Result")), 1);
@@ -216,30 +219,31 @@ void TestSoak::wholeTest(int round) {
     QVERIFY2(report.endsWith(QString("%1 Correct out of %2 Questions").arg(right).arg(questions)),
              qPrintable(QString("round %1: %2").arg(round).arg(report.right(40))));
     // The box holds this report and nothing else.
-    QCOMPARE(w->Frame4()->RTB->document()->characterCount(), report.size() + 1);
+    QCOMPARE(box->document()->characterCount(), report.size() + 1);
 
-    QTest::mouseClick(w->Frame4()->cmdBackToMain, Qt::LeftButton);
-    QCOMPARE(w->screens->currentWidget(), welcome);
+    QTest::mouseClick(find<QPushButton>("cmdBackToMain_1"), Qt::LeftButton);
+    QCOMPARE(currentScreen(), welcome);
     QVERIFY(w->workingState().UserAnswers.empty());
 }
 
 void TestSoak::learnWalk(int round) {
-    app::WelcomeScreen* welcome = w->Frame1;
-    app::LearnScreen* learn = w->Frame2();
-    QTest::mouseClick(welcome->optOption[0], Qt::LeftButton);
-    QVERIFY(welcome->cboLearnOptionMain->isEnabled());
+    QWidget* welcome = find("Frame1");
+    auto* topics = find<QComboBox>("cboLearnOptionMain");
+    auto* attributes = find<QComboBox>("cboLearnOptionSub");
+    QTest::mouseClick(find<QRadioButton>("optOption", 0), Qt::LeftButton);
+    QVERIFY(topics->isEnabled());
     const int topic = below(3);
-    pick(welcome->cboLearnOptionMain, topic);
-    pick(welcome->cboLearnOptionSub, below(int(welcome->cboLearnOptionSub->count())));
-    QTest::mouseClick(welcome->cmdNext, Qt::LeftButton);
-    QCOMPARE(w->screens->currentWidget(), learn);
+    pick(topics, topic);
+    pick(attributes, below(int(attributes->count())));
+    QTest::mouseClick(find<QPushButton>("cmdNext"), Qt::LeftButton);
+    QCOMPARE(currentScreen(), find("Frame2"));
 
     // Next until the program says that the last record is on show.
     m_messageBox.shown.clear();
     int steps = 0;
     while (m_messageBox.shown.empty() && steps <= RecordCount[topic]) {
-        QVERIFY(!learn->lblLabel[2]->text().isEmpty());
-        QTest::mouseClick(learn->cmdNextDesc, Qt::LeftButton);
+        QVERIFY(!find<QLabel>("lblLabel", 2)->text().isEmpty());
+        QTest::mouseClick(find<QPushButton>("cmdNextDesc"), Qt::LeftButton);
         ++steps;
     }
     QVERIFY2(steps == RecordCount[topic], qPrintable(QString("round %1: %2 steps").arg(round).arg(steps)));
@@ -248,8 +252,8 @@ void TestSoak::learnWalk(int round) {
     QCOMPARE(w->workingState().CurrentIndex, RecordCount[topic] - 1);
     m_messageBox.shown.clear();
 
-    QTest::mouseClick(learn->cmdBackToMain, Qt::LeftButton);
-    QCOMPARE(w->screens->currentWidget(), welcome);
+    QTest::mouseClick(find<QPushButton>("cmdBackToMain_0"), Qt::LeftButton);
+    QCOMPARE(currentScreen(), welcome);
     QVERIFY(w->workingState().RecordValues.empty());
 }
 

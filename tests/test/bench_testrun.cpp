@@ -8,6 +8,8 @@
 #include "test/QuestionGenerator.h"
 #include "test/ResultReport.h"
 
+#include "PlainText.h"
+
 #include "knowledge/WorkingState.h"
 #include "platform/Mt19937Random.h"
 
@@ -15,7 +17,7 @@
 
 #include <string>
 
-using namespace modLearnAstrology;
+using namespace orbelle::modLearnAstrology;
 using namespace orbelle::test;
 using orbelle::platform::Mt19937Random;
 

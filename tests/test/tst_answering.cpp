@@ -16,7 +16,7 @@
 #include <string>
 #include <vector>
 
-using namespace modLearnAstrology;
+using namespace orbelle::modLearnAstrology;
 using namespace orbelle::test;
 using orbelle::platform::Mt19937Random;
 

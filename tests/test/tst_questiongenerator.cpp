@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-using namespace modLearnAstrology;
+using namespace orbelle::modLearnAstrology;
 using namespace orbelle::test;
 using orbelle::fakes::drawFor;
 using orbelle::fakes::ScriptedRandom;

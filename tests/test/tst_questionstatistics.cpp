@@ -35,7 +35,7 @@
 #include <unordered_map>
 #include <vector>
 
-using namespace modLearnAstrology;
+using namespace orbelle::modLearnAstrology;
 using namespace orbelle::test;
 using orbelle::platform::Mt19937Random;
 

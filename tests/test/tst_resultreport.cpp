@@ -8,6 +8,8 @@
 #include "test/QuestionGenerator.h"
 #include "test/ResultReport.h"
 
+#include "PlainText.h"
+
 #include "fakes/FakePlatform.h"
 #include "knowledge/WorkingState.h"
 
@@ -16,7 +18,7 @@
 #include <optional>
 #include <string>
 
-using namespace modLearnAstrology;
+using namespace orbelle::modLearnAstrology;
 using namespace orbelle::test;
 using orbelle::fakes::drawFor;
 using orbelle::fakes::ScriptedRandom;

@@ -20,9 +20,7 @@ QString displayText(const std::string& text) {
 
 } // namespace
 
-MessageAnswer QtMessageBox::show(const std::string& text, MessageIcon icon, MessageButtons buttons,
-                                 const std::string& caption) {
-    Q_UNUSED(icon); // the program only ever informs
+MessageAnswer QtMessageBox::show(const std::string& text, MessageButtons buttons, const std::string& caption) {
     QMessageBox box(QApplication::activeWindow());
     box.setIcon(QMessageBox::Information);
     box.setWindowTitle(QString::fromStdString(caption));

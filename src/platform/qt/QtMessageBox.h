@@ -11,8 +11,7 @@ namespace orbelle::platform {
 
 class QtMessageBox final : public MessageBox {
 public:
-    MessageAnswer show(const std::string& text, MessageIcon icon, MessageButtons buttons,
-                       const std::string& caption) override;
+    MessageAnswer show(const std::string& text, MessageButtons buttons, const std::string& caption) override;
 };
 
 } // namespace orbelle::platform

@@ -130,8 +130,7 @@ bool QtSettingsStore::write(const std::string& application, const std::string& s
         bool written = false;
         {
             QSettings settings(path, QSettings::IniFormat);
-            const QString fullKey =
-                QString::fromStdString(section) + QLatin1Char('/') + QString::fromStdString(key);
+            const QString fullKey = QString::fromStdString(section) + QLatin1Char('/') + QString::fromStdString(key);
             settings.setValue(fullKey, QString::fromStdString(value));
             settings.sync();
             // A FormatError only says the old contents were junk; the new entry was written.

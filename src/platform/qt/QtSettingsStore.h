@@ -22,7 +22,7 @@ public:
     explicit QtSettingsStore(QString folder);
 
     std::optional<std::string> read(const std::string& application, const std::string& section, const std::string& key,
-                     const std::string& fallback) override;
+                                    const std::string& fallback) override;
     bool write(const std::string& application, const std::string& section, const std::string& key,
                const std::string& value) override;
 

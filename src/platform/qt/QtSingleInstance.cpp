@@ -69,7 +69,7 @@ bool heldByALiveProcess(QLockFile& lock, const QByteArray& path) {
 // Only a live holder means another copy. Not being able to lock at all must not keep
 // the user out of the program: one copy too many is better than none.
 bool startAnyway(const QByteArray& path, QLockFile::LockError error) {
-    const char* why = error == QLockFile::PermissionError  ? "no permission to create it"
+    const char* why = error == QLockFile::PermissionError   ? "no permission to create it"
                       : error == QLockFile::LockFailedError ? "something that cannot be removed is in the way"
                                                             : "it cannot be created";
     std::fprintf(stderr, "%s: cannot take the lock %s (%s); starting anyway.\n",
