@@ -63,6 +63,17 @@ bench:
 soak: build
 	ctest --preset $(PRESET) -L soak
 
+# The program used by ear: the real Orca listens while tests/a11y/walk.py goes through a
+# learn walk, a whole test and its report by keyboard; transcript and logs land in
+# build/$(PRESET)/a11y/.
+.PHONY: a11y
+a11y:
+	@scripts/install-deps.sh build a11y
+	cmake --preset $(PRESET)
+	cmake --build --preset $(PRESET) -j $(JOBS) --target Orbelle orbelle_knowledge_dump
+	python3 tests/a11y/walk.py build/$(PRESET)/bin/Orbelle build/$(PRESET)/bin/orbelle_knowledge_dump \
+	    --out build/$(PRESET)/a11y
+
 # Formatting as .clang-format says: `make format` rewrites the C++ files in place,
 # `make format-check` (run by CI) fails on any file that would change.
 CLANG_FORMAT ?= clang-format-14

@@ -4,7 +4,7 @@
 
 # Installs the Debian/Ubuntu packages that a make target needs, and nothing when they
 # are all present. Uses sudo when not run as root.
-#   scripts/install-deps.sh [build|fuzz|bench|package|format]...   (default: build)
+#   scripts/install-deps.sh [build|fuzz|bench|package|a11y|format]...   (default: build)
 set -euo pipefail
 
 # What building the program and running its whole test suite needs.
@@ -29,6 +29,10 @@ fuzz=(clang libclang-rt-14-dev)
 # valgrind for instruction counts that do not wobble with the machine's load, an X
 # server in memory for the xcb runs, python3 for the table.
 bench=(hyperfine time valgrind xvfb xauth python3)
+# The screen reader walk (make a11y): Orca, which brings speech-dispatcher, whose dummy
+# module needs no sound card; the accessibility bus; an X server in memory with a window
+# manager; xdotool to type; dbus-run-session for a private session bus.
+a11y=(orca speech-dispatcher at-spi2-core dbus-daemon xvfb openbox xdotool python3)
 # Building the Debian package: cpack's DEB generator runs dpkg-shlibdeps on what `file`
 # reports as an executable; lintian checks the result.
 package=(dpkg-dev file lintian)
@@ -45,6 +49,7 @@ for group in "${groups[@]}"; do
         fuzz) wanted+=("${fuzz[@]}") ;;
         bench) wanted+=("${bench[@]}") ;;
         package) wanted+=("${package[@]}") ;;
+        a11y) wanted+=("${a11y[@]}") ;;
         format) wanted+=("${format[@]}") ;;
         *) echo "unknown package group: $group" >&2; exit 2 ;;
     esac
