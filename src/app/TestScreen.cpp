@@ -97,9 +97,10 @@ TestScreen::TestScreen(CopyGuard& copyGuard, QWidget* parent)
     optAnswer_Choice[0]->setChecked(true);
 
     cmdNextQuestion = makeButton(this, QStringLiteral("cmdNextQuestion"), tr("Next Question"));
-    m_announcer = new Announcer(this);
     place(cmdNextQuestion, 6600, 3480, 1500, 400);
     connectGuarded(cmdNextQuestion, &QPushButton::clicked, this, &TestScreen::reportAnswer, "reportAnswer");
+
+    m_announcer = new Announcer(this);
 
     // Keys 1 to 5 pick a choice while a question is on screen; a shortcut of a screen
     // that is not shown does not fire.
