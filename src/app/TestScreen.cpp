@@ -134,10 +134,12 @@ void TestScreen::showQuestion(const test::QuestionView& question) {
             txtAnswer_Choice[k]->setPlainText(shown);
         txtAnswer_Choice[k]->setAccessibleDescription(choice);
     }
-    m_question->setAccessibleName(tr("Question %1 of %2: %3 of %4")
-                                      .arg(question.number)
-                                      .arg(question.count)
-                                      .arg(lblTest[1]->text(), lblTest[2]->text()));
+    // A house is asked by its title and reported by its sign: a listener hears both.
+    QString asked = lblTest[2]->text();
+    if (question.recordName != question.title)
+        asked += QStringLiteral(" (%1)").arg(QString::fromStdString(question.recordName));
+    m_question->setAccessibleName(
+        tr("Question %1 of %2: %3 of %4").arg(question.number).arg(question.count).arg(lblTest[1]->text(), asked));
     if (!question.picture) {
         picTest->hide();
         return;

@@ -326,6 +326,10 @@ class Walk:
             title = self.heard_title(heard, titles)
             self.check(title is not None, "arrival speaks the asked record (one title of the topic)", heard)
             asked.append(names[titles.index(title)] if title else None)
+            if title and names[titles.index(title)] != title:
+                # A house is asked by its title; the report will name it by its sign.
+                sign = names[titles.index(title)]
+                self.check(says_word(heard, sign), f'arrival speaks the house\'s sign "{sign}" too', heard)
             self.check(says(heard, attribute_caption), f'arrival speaks the attribute "{attribute_caption}"', heard)
             self.check(self.heard_value(heard, values) is not None,
                        "arrival speaks the focused choice (a value of the attribute)", heard)
@@ -431,6 +435,8 @@ def run(args, knowledge):
             walk.learn_walk(by_learn["Learn By Planets"], "Keywords")
             walk.read_value_lines(by_learn["Learn By Signs"], "Positive Traits")
             walk.whole_test(by_test["Test By Planets"], "Keywords")
+            walk.back_to_main()
+            walk.whole_test(by_test["Test By Houses"], "House Name")
             walk.exit_program()
         except WalkAborted as aborted:
             print(f"ABORTED {aborted}", flush=True)
