@@ -3,7 +3,6 @@
 
 #include "app/WelcomeScreen.h"
 
-#include "app/Accessibility.h"
 #include "app/Announcer.h"
 #include "app/Guarded.h"
 #include "app/Look.h"
