@@ -16,6 +16,9 @@ struct Picture {
     std::string_view resource;
     int width;
     int height;
+    // What the strokes look like, for a learner who cannot see the picture; it never
+    // names the record, so that the picture still teaches what the glyph looks like.
+    std::string_view description;
 };
 
 // The two image lists, in record order of their tables. Positions count from 1.

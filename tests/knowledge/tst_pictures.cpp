@@ -4,7 +4,10 @@
 // Looking up a record's glyph: positions count from 1, houses have none.
 
 #include "knowledge/Pictures.h"
+#include "knowledge/Tables.h"
 
+#include <QRegularExpression>
+#include <QSet>
 #include <QTest>
 
 using namespace orbelle::modLearnAstrology;
@@ -17,6 +20,7 @@ private slots:
     void pictureFor();
     void listsDeclareTheirSizes();
     void positionsOutsideAListHaveNoPicture();
+    void descriptionsTellTheShapeWithoutTheName();
 };
 
 void TestPictures::pictureFor_data() {
@@ -66,6 +70,35 @@ void TestPictures::positionsOutsideAListHaveNoPicture() {
     QVERIFY(!ImageAt(imgPlanet(), 11));
     QVERIFY(!PictureFor(Topic::Planets, 10));
     QVERIFY(!PictureFor(Topic::Signs, -1));
+}
+
+void TestPictures::descriptionsTellTheShapeWithoutTheName() {
+    // A listener learns the glyph from its description, so it may not give the answer away.
+    QStringList names;
+    for (Topic topic : {Topic::Signs, Topic::Planets}) {
+        FillTopicTable(topic);
+        for (int record = 0; record < RecordCount(topic); ++record)
+            names << QString::fromStdString(RecordTitle(topic, record));
+    }
+    QCOMPARE(names.size(), 22);
+    QSet<QString> seen;
+    for (std::span<const Picture> list : {imgSign(), imgPlanet()}) {
+        for (const Picture& picture : list) {
+            const QString description =
+                QString::fromUtf8(picture.description.data(), qsizetype(picture.description.size()));
+            const qsizetype words = description.split(QLatin1Char(' '), Qt::SkipEmptyParts).size();
+            QVERIFY2(words >= 6 && words <= 15, qPrintable(description));
+            QVERIFY2(description.endsWith(QLatin1Char('.')), qPrintable(description));
+            for (const QString& name : names) {
+                const QRegularExpression word(QStringLiteral("\\b%1\\b").arg(name),
+                                              QRegularExpression::CaseInsensitiveOption);
+                QVERIFY2(!description.contains(word), qPrintable(name + QStringLiteral(": ") + description));
+            }
+            QVERIFY2(!seen.contains(description), qPrintable(description));
+            seen.insert(description);
+        }
+    }
+    QCOMPARE(seen.size(), 22);
 }
 
 QTEST_APPLESS_MAIN(TestPictures)
