@@ -140,12 +140,7 @@ void TestScreen::showQuestion(const test::QuestionView& question) {
         asked += QStringLiteral(" (%1)").arg(QString::fromStdString(question.recordName));
     m_question->setAccessibleName(
         tr("Question %1 of %2: %3 of %4").arg(question.number).arg(question.count).arg(lblTest[1]->text(), asked));
-    if (!question.picture) {
-        picTest->hide();
-        return;
-    }
-    picTest->show();
-    picTest->setPicture(*question.picture, QString::fromStdString(question.recordName));
+    picTest->showPicture(question.picture, QString::fromStdString(question.recordName));
 }
 
 void TestScreen::focusEntry() {
