@@ -4,8 +4,8 @@
 // The settings scrambling on any bytes: it never fails, it keeps to its alphabet, and
 // every text that it can store comes back unchanged.
 
-#include "app/Cp1252.h"
-#include "app/modHelp.h"
+#include "settings/Cp1252.h"
+#include "settings/Scramble.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -15,8 +15,10 @@
 #include <string_view>
 #include <vector>
 
-using orbelle::app::Cp1252Codes;
-using orbelle::app::Cp1252Text;
+using orbelle::settings::Cp1252Codes;
+using orbelle::settings::Cp1252Text;
+using orbelle::settings::ScrambleText;
+using orbelle::settings::UnscrambleText;
 
 namespace {
 
@@ -43,7 +45,7 @@ std::vector<unsigned char> kept(const std::vector<unsigned char>& codes, int shi
 void checkAnyText(std::string_view text) {
     const std::vector<unsigned char> codes = Cp1252Codes(text);
 
-    const std::string scrambled = orbelle::modHelp::ScrambleText(text);
+    const std::string scrambled = ScrambleText(text);
     // The output is well-formed UTF-8 of exactly the shifted codes, none dropped that
     // fits and none made up: reading it back gives the same codes.
     if (Cp1252Codes(scrambled) != kept(codes, Shift))
@@ -51,7 +53,7 @@ void checkAnyText(std::string_view text) {
     if (Cp1252Text(Cp1252Codes(scrambled)) != scrambled)
         fail("ScrambleText gave text that is not plain code-page UTF-8", text);
 
-    const std::string unscrambled = orbelle::modHelp::UnscrambleText(text);
+    const std::string unscrambled = UnscrambleText(text);
     if (Cp1252Codes(unscrambled) != kept(codes, -Shift))
         fail("UnscrambleText gave other codes than the shifted input", text);
     if (Cp1252Text(Cp1252Codes(unscrambled)) != unscrambled)
@@ -63,7 +65,7 @@ void checkAnyText(std::string_view text) {
         if (code <= HighestStorable)
             storable.push_back(code);
     }
-    if (orbelle::modHelp::UnscrambleText(scrambled) != Cp1252Text(storable))
+    if (UnscrambleText(scrambled) != Cp1252Text(storable))
         fail("the round trip lost or changed a storable character", text);
 }
 
@@ -75,7 +77,7 @@ void checkStorableText(const std::uint8_t* data, std::size_t size) {
     for (std::size_t i = 0; i < size; ++i)
         codes.push_back(static_cast<unsigned char>(data[i] % (HighestStorable + 1)));
     const std::string text = Cp1252Text(codes);
-    if (orbelle::modHelp::UnscrambleText(orbelle::modHelp::ScrambleText(text)) != text)
+    if (UnscrambleText(ScrambleText(text)) != text)
         fail("a storable text did not survive the round trip", text);
 }
 

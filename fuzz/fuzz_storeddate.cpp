@@ -7,7 +7,7 @@
 // it reads back as that date.
 
 #include "app/StoredDate.h"
-#include "app/modHelp.h"
+#include "settings/Scramble.h"
 
 #include <QDate>
 #include <QLocale>
@@ -73,7 +73,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QLocale& locale = locales()[data[0] % locales().size()];
     const std::string text(reinterpret_cast<const char*>(data + 1), size - 1);
     check(text, locale);
-    check(orbelle::modHelp::UnscrambleText(text), locale);
+    check(orbelle::settings::UnscrambleText(text), locale);
     if (size >= 4)
         checkStoredDate(data + 1, locale);
     return 0;

@@ -3,6 +3,8 @@
 
 #include "app/AccessKeyText.h"
 
+#include "platform/qt/LineFeeds.h"
+
 #include <QLabel>
 
 namespace orbelle::app {
@@ -23,14 +25,8 @@ QString accessKeyDisplayText(const QString& caption) {
     return shown;
 }
 
-QString withLineFeeds(const std::string& stored) {
-    QString text = QString::fromStdString(stored);
-    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    return text;
-}
-
 QString labelText(const std::string& stored) {
-    return accessKeyDisplayText(withLineFeeds(stored));
+    return accessKeyDisplayText(platform::withLineFeeds(stored));
 }
 
 void showCaption(QLabel* label, const std::string& stored) {

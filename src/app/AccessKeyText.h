@@ -16,12 +16,8 @@ namespace orbelle::app {
 // (and so what a screen reader says) is this text.
 QString accessKeyDisplayText(const QString& caption);
 
-// A stored text with its CR LF line breaks turned into the line feeds at which Qt's
-// labels and text boxes break.
-QString withLineFeeds(const std::string& stored);
-
 // What a label shows for a stored text: access-key markers resolved, and the stored
-// CR LF line breaks turned into the line feeds Qt's labels break at.
+// line breaks turned into line feeds (platform::withLineFeeds).
 QString labelText(const std::string& stored);
 
 // Shows a stored text on a caption label, which sizes itself to it from its top-left corner.

@@ -9,7 +9,6 @@
 #include "app/Look.h"
 #include "app/PictureBox.h"
 #include "app/TabChain.h"
-#include "knowledge/Pictures.h"
 #include "learn/LearnBrowser.h"
 
 #include <QEvent>
@@ -121,12 +120,7 @@ void LearnScreen::showRecord(const learn::RecordView& record) {
     if (isVisible() && (cmdBackDesc->hasFocus() || cmdNextDesc->hasFocus()))
         m_announcer->say(step);
 
-    if (!record.picture) {
-        picAstro->hide();
-        return;
-    }
-    picAstro->show();
-    picAstro->setPicture(*record.picture, QString::fromStdString(record.pictureName));
+    picAstro->showPicture(record.picture, QString::fromStdString(record.pictureName));
 }
 
 } // namespace orbelle::app

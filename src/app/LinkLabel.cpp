@@ -4,6 +4,7 @@
 #include "app/LinkLabel.h"
 
 #include "app/AccessKeyText.h"
+#include "app/Accessibility.h"
 #include "app/Look.h"
 
 #include <QAccessibleWidget>
@@ -34,30 +35,25 @@ public:
     }
 };
 
-QAccessibleInterface* linkLabelAccessible(const QString& className, QObject* object) {
-    if (className == QLatin1String(LinkLabel::staticMetaObject.className()) && object && object->isWidgetType())
-        return new LinkLabelAccessible(static_cast<LinkLabel*>(object));
-    return nullptr;
+QAccessibleInterface* linkLabelAccessible(QWidget* link) {
+    return new LinkLabelAccessible(static_cast<LinkLabel*>(link));
 }
 
 } // namespace
 
-LinkLabel::LinkLabel(const QString& caption, QWidget* parent)
+LinkLabel::LinkLabel(const QString& caption, const QFont& font, const QColor& color, QWidget* parent)
     : QLabel(parent) {
     // Before the first text is set: Qt makes a label's accessible interface at its first
     // change and keeps it, and the first link must already be announced as a link.
-    static const bool accessibleFactoryInstalled = [] {
-        QAccessible::installFactory(linkLabelAccessible);
-        return true;
-    }();
-    Q_UNUSED(accessibleFactoryInstalled);
+    registerAccessible(staticMetaObject, linkLabelAccessible);
     setTextFormat(Qt::PlainText);
     setText(accessKeyDisplayText(caption));
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::StrongFocus);
-    QFont underlined = font();
+    QFont underlined = font;
     underlined.setUnderline(true);
     setFont(underlined);
+    look::setTextColor(this, color);
     setAccessibleDescription(tr("Opens a web page"));
 }
 
@@ -92,12 +88,8 @@ void LinkLabel::paintEvent(QPaintEvent* event) {
 }
 
 LinkLabel* makeLink(QWidget* parent, const QString& name, const QString& text, const QFont& font, const QColor& color) {
-    auto* link = new LinkLabel(text, parent);
+    auto* link = new LinkLabel(text, font, color, parent);
     link->setObjectName(name);
-    QFont underlined = font;
-    underlined.setUnderline(true);
-    link->setFont(underlined);
-    look::setTextColor(link, color);
     return link;
 }
 

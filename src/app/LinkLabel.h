@@ -10,14 +10,14 @@ class QFont;
 
 namespace orbelle::app {
 
-// A text that opens a web page: underlined, with a pointing hand under the mouse.
-// It takes keyboard focus and opens with Enter or Space too, so that it is not a
-// mouse-only control.
+// A text that opens a web page: in its font and colour, underlined, with a pointing
+// hand under the mouse. It takes keyboard focus and opens with Enter or Space too, so
+// that it is not a mouse-only control.
 class LinkLabel : public QLabel {
     Q_OBJECT
 
 public:
-    explicit LinkLabel(const QString& caption, QWidget* parent = nullptr);
+    LinkLabel(const QString& caption, const QFont& font, const QColor& color, QWidget* parent = nullptr);
 
 signals:
     void activated();
@@ -28,8 +28,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 };
 
-// A link label with its object name, text, font (underlined, as every link is) and
-// text colour; the caller places it.
+// A link label with its object name, text, font and text colour; the caller places it.
 LinkLabel* makeLink(QWidget* parent, const QString& name, const QString& text, const QFont& font, const QColor& color);
 
 } // namespace orbelle::app

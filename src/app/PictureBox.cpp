@@ -13,9 +13,14 @@ PictureBox::PictureBox(QWidget* parent)
     setFocusPolicy(Qt::NoFocus);
 }
 
-void PictureBox::setPicture(const modLearnAstrology::Picture& picture, const QString& glyphOf) {
-    const QSize size(picture.width, picture.height);
-    const QString resource = QString::fromUtf8(picture.resource.data(), qsizetype(picture.resource.size()));
+void PictureBox::showPicture(const modLearnAstrology::Picture* picture, const QString& glyphOf) {
+    if (!picture) {
+        hide();
+        return;
+    }
+    show();
+    const QSize size(picture->width, picture->height);
+    const QString resource = QString::fromUtf8(picture->resource.data(), qsizetype(picture->resource.size()));
     auto cached = m_icons.constFind(resource);
     if (cached == m_icons.constEnd())
         cached = m_icons.insert(resource, QIcon(resource));

@@ -15,13 +15,15 @@ namespace orbelle::app {
 
 // Shows one glyph picture at its own size from the top-left corner, sharp on high-DPI
 // screens (the icon engine picks the "@2x" twin). Its accessible name says which glyph.
+// A record without a picture (a house) hides the box.
 class PictureBox : public QLabel {
     Q_OBJECT
 
 public:
     explicit PictureBox(QWidget* parent = nullptr);
 
-    void setPicture(const modLearnAstrology::Picture& picture, const QString& glyphOf);
+    // Shows the picture, the glyph of glyphOf; nullptr hides the box instead.
+    void showPicture(const modLearnAstrology::Picture* picture, const QString& glyphOf);
 
 private:
     // One icon per picture for the box's lifetime: a fresh icon would decode the image

@@ -9,9 +9,7 @@
 #include "test/ResultReport.h"
 
 #include <QPushButton>
-#include <QTextBlock>
 #include <QTextCursor>
-#include <QTextDocument>
 #include <QTextEdit>
 
 namespace orbelle::app {
@@ -72,9 +70,7 @@ void ResultScreen::writeReport(const test::ResultReport& report) {
         cursor.insertText(QString::fromStdString(piece.text), format);
     }
     // Heard on arrival after the title, the line under the caret: what was tested and the score.
-    const QTextDocument* document = RTB->document();
-    RTB->setAccessibleDescription(document->findBlockByNumber(2).text() + QStringLiteral(". ") +
-                                  document->lastBlock().text());
+    RTB->setAccessibleDescription(QString::fromStdString(report.testLine + ". " + report.scoreLine));
 }
 
 void ResultScreen::hideEvent(QHideEvent* event) {

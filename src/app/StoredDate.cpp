@@ -3,7 +3,7 @@
 
 #include "app/StoredDate.h"
 
-#include "app/modHelp.h"
+#include "settings/Scramble.h"
 
 namespace orbelle::modHelp {
 
@@ -90,7 +90,7 @@ std::optional<QDate> ReadShortDate(const QString& text, const QLocale& locale) n
 
 std::string StoredDateText(QDate date, const QLocale& locale) {
     const std::string text = ShortDateText(date, locale).toStdString();
-    if (!text.empty() && UnscrambleText(ScrambleText(text)) == text)
+    if (!text.empty() && settings::UnscrambleText(settings::ScrambleText(text)) == text)
         return text;
     return date.toString(Qt::ISODate).toStdString();
 }

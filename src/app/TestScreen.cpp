@@ -11,6 +11,7 @@
 #include "app/Look.h"
 #include "app/PictureBox.h"
 #include "app/TabChain.h"
+#include "platform/qt/LineFeeds.h"
 #include "test/QuestionGenerator.h"
 
 #include <QButtonGroup>
@@ -129,7 +130,7 @@ void TestScreen::showQuestion(const test::QuestionView& question) {
         optAnswer_Choice[k]->setText(choice);
         // The caption is the stored text; a screen reader says what the box beside it shows.
         optAnswer_Choice[k]->setAccessibleName(choice);
-        const QString shown = withLineFeeds(question.choices[k]);
+        const QString shown = platform::withLineFeeds(question.choices[k]);
         if (txtAnswer_Choice[k]->toPlainText() != shown)
             txtAnswer_Choice[k]->setPlainText(shown);
         txtAnswer_Choice[k]->setAccessibleDescription(choice);
@@ -140,12 +141,7 @@ void TestScreen::showQuestion(const test::QuestionView& question) {
         asked += QStringLiteral(" (%1)").arg(QString::fromStdString(question.recordName));
     m_question->setAccessibleName(
         tr("Question %1 of %2: %3 of %4").arg(question.number).arg(question.count).arg(lblTest[1]->text(), asked));
-    if (!question.picture) {
-        picTest->hide();
-        return;
-    }
-    picTest->show();
-    picTest->setPicture(*question.picture, QString::fromStdString(question.recordName));
+    picTest->showPicture(question.picture, QString::fromStdString(question.recordName));
 }
 
 void TestScreen::focusEntry() {

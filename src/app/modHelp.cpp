@@ -3,32 +3,17 @@
 
 #include "app/modHelp.h"
 
-#include "app/Cp1252.h"
 #include "app/StoredDate.h"
 
 #include <chrono>
-#include <vector>
 
 namespace orbelle::modHelp {
 
 namespace {
 
-constexpr int ScrambleShift = 85;
-constexpr int HighestCode = 255;
-
 // The two sentences are joined by a carriage return alone.
 constexpr const char* ReminderText = "There maybe an update to this software available\r"
                                      "Do you want to check for an update?";
-
-std::string shifted(std::string_view text, int shift) {
-    std::vector<unsigned char> codes;
-    for (const unsigned char code : app::Cp1252Codes(text)) {
-        const int moved = code + shift;
-        if (moved >= 0 && moved <= HighestCode)
-            codes.push_back(static_cast<unsigned char>(moved));
-    }
-    return app::Cp1252Text(codes);
-}
 
 QDate toQDate(const std::chrono::year_month_day& date) {
     if (!date.ok())
@@ -38,14 +23,6 @@ QDate toQDate(const std::chrono::year_month_day& date) {
 }
 
 } // namespace
-
-std::string ScrambleText(std::string_view text) {
-    return shifted(text, ScrambleShift);
-}
-
-std::string UnscrambleText(std::string_view text) {
-    return shifted(text, -ScrambleShift);
-}
 
 std::optional<std::string> TryReadSetting(app::Services& services, const std::string& key) {
     const std::optional<std::string> stored =

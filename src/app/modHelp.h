@@ -4,6 +4,7 @@
 #pragma once
 
 #include "app/Services.h"
+#include "settings/Scramble.h"
 
 #include <QLocale>
 
@@ -23,12 +24,9 @@ namespace orbelle::modHelp {
 
 // --- Scrambled settings ----------------------------------------------------------
 
-// Every character's Windows-1252 code raised by 85; characters whose code would pass
-// 255 (codes of 171 and more) are left out. A character the code page lacks counts as
-// "?". Texts are UTF-8.
-std::string ScrambleText(std::string_view text);
-// The reverse walk: codes lowered by 85, characters with codes below 85 left out.
-std::string UnscrambleText(std::string_view text);
+// Key names and values are stored scrambled (settings/Scramble.h).
+using settings::ScrambleText;
+using settings::UnscrambleText;
 
 inline constexpr const char* SettingsSection = "Settings";
 // Holds the date of the last update reminder, although its name says otherwise.

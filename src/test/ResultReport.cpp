@@ -31,8 +31,10 @@ ResultReport ShowResult(const WorkingState& state) {
     pieces.reserve(static_cast<std::size_t>(3 + 5 * report.total));
 
     const std::string paragraph = std::string(LineBreak) + LineBreak;
-    pieces.push_back({"Orbelle Result" + paragraph, true});
-    pieces.push_back({state.TopicCaption + " - " + state.AttributeCaption + paragraph, true});
+    report.title = "Orbelle Result";
+    report.testLine = state.TopicCaption + " - " + state.AttributeCaption;
+    pieces.push_back({report.title + paragraph, true});
+    pieces.push_back({report.testLine + paragraph, true});
     for (int q = 0; q < report.total; ++q) {
         const std::string& right = TextAt(state.CorrectAnswers, q);
         const std::string& given = TextAt(state.UserAnswers, q);
@@ -45,8 +47,9 @@ ResultReport ShowResult(const WorkingState& state) {
         if (given == right)
             ++report.correct;
     }
-    pieces.push_back(
-        {std::to_string(report.correct) + " Correct out of " + std::to_string(report.total) + " Questions", true});
+    report.scoreLine =
+        std::to_string(report.correct) + " Correct out of " + std::to_string(report.total) + " Questions";
+    pieces.push_back({report.scoreLine, true});
     return report;
 }
 

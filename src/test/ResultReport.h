@@ -21,6 +21,11 @@ struct ReportPiece {
 
 struct ResultReport {
     std::vector<ReportPiece> pieces;
+    // The report's own lines that a listener hears on arrival, without their breaks:
+    // "Orbelle Result", "<topic> - <attribute>" and the score line, which ends it.
+    std::string title;
+    std::string testLine;
+    std::string scoreLine;
     int correct = 0; // questions whose answer text equals the right one exactly
     int total = 0;   // the test's length, taken from its arrays
 };

@@ -57,6 +57,7 @@ private slots:
     void linkLabels();
     void linkLabelIsALinkToAssistiveTechnology();
     void linkLabelOpensByKeyboard();
+    void rolesForAListener();
     void cobrandShowsOneAmpersandAndItsBlanks();
     void bannerDraw_data();
     void bannerDraw();
@@ -290,6 +291,25 @@ void TestMainWindow::linkLabelIsALinkToAssistiveTechnology() {
     QVERIFY(actions);
     actions->doAction(QAccessibleActionInterface::pressAction());
     QCOMPARE(m_app->shell.opened, std::vector<std::string>{kAddress + "home-page"});
+}
+
+void TestMainWindow::rolesForAListener() {
+    // The roles the program gives, beside the links' own interface, come from one factory.
+    const auto roleOf = [](QWidget* widget) { return QAccessible::queryAccessibleInterface(widget)->role(); };
+    m_app->pressNext(); // builds the later screens
+    QCOMPARE(roleOf(m_app->screens()), QAccessible::Client);
+    QCOMPARE(roleOf(named<QWidget>(w, "Frame2")), QAccessible::Grouping);
+    QCOMPARE(roleOf(named<QWidget>(w, "question")), QAccessible::Grouping);
+    QCOMPARE(roleOf(link("Label61")), QAccessible::Link);
+    QVERIFY(w->close());
+    int exitScreens = 0;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (auto* exitScreen = qobject_cast<app::ExitScreen*>(widget); exitScreen && exitScreen->isVisible()) {
+            QCOMPARE(roleOf(exitScreen), QAccessible::Dialog);
+            ++exitScreens;
+        }
+    }
+    QCOMPARE(exitScreens, 1);
 }
 
 void TestMainWindow::linkLabelOpensByKeyboard() {

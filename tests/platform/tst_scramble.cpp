@@ -4,8 +4,8 @@
 // The settings scrambling: Windows-1252 codes moved by 85, with the characters that
 // would leave the code page dropped. The stored bytes depend on every detail here.
 
-#include "app/Cp1252.h"
 #include "app/modHelp.h"
+#include "settings/Cp1252.h"
 
 #include <QByteArray>
 #include <QTest>
@@ -13,10 +13,10 @@
 #include <string>
 #include <vector>
 
-using orbelle::app::Cp1252Character;
-using orbelle::app::Cp1252Code;
-using orbelle::app::Cp1252Codes;
-using orbelle::app::Cp1252Text;
+using orbelle::settings::Cp1252Character;
+using orbelle::settings::Cp1252Code;
+using orbelle::settings::Cp1252Codes;
+using orbelle::settings::Cp1252Text;
 namespace modHelp = orbelle::modHelp;
 
 namespace {

@@ -5,10 +5,10 @@
 // "Settings" section, first through the fake store, then through the real INI file,
 // whose bytes a later version of the program must still be able to read.
 
-#include "app/Cp1252.h"
 #include "app/Services.h"
 #include "app/modHelp.h"
 #include "platform/qt/QtSettingsStore.h"
+#include "settings/Cp1252.h"
 
 #include "fakes/FakePlatform.h"
 
@@ -241,7 +241,7 @@ void TestSettings::everyCodeUpTo170ThroughTheFile() {
     std::vector<unsigned char> codes;
     for (int code = 0; code <= 170; ++code)
         codes.push_back(static_cast<unsigned char>(code));
-    const std::string value = orbelle::app::Cp1252Text(codes);
+    const std::string value = orbelle::settings::Cp1252Text(codes);
 
     QVERIFY(modHelp::TryWriteSetting(services, "Duration", value));
     QtSettingsStore nextStart(dir.path());

@@ -208,6 +208,11 @@ void TestResultReport::fullText() {
     QCOMPARE(reportText(report), expected);
     QCOMPARE(report.correct, correct);
     QCOMPARE(report.total, total);
+    // What the result screen says on arrival is the report's own first, third and last line.
+    const QStringList lines = expected.split(QStringLiteral("\r\n"));
+    QCOMPARE(QString::fromStdString(report.title), lines.first());
+    QCOMPARE(QString::fromStdString(report.testLine), lines.at(2));
+    QCOMPARE(QString::fromStdString(report.scoreLine), lines.last());
 }
 
 void TestResultReport::score_data() {

@@ -3,28 +3,18 @@
 
 #include "platform/qt/QtMessageBox.h"
 
+#include "platform/qt/LineFeeds.h"
+
 #include <QApplication>
 #include <QMessageBox>
 
 namespace orbelle::platform {
 
-namespace {
-
-// The texts break lines with CR LF, or with a lone CR; Qt's labels only know LF.
-QString displayText(const std::string& text) {
-    QString shown = QString::fromStdString(text);
-    shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    return shown;
-}
-
-} // namespace
-
 MessageAnswer QtMessageBox::show(const std::string& text, MessageButtons buttons, const std::string& caption) {
     QMessageBox box(QApplication::activeWindow());
     box.setIcon(QMessageBox::Information);
     box.setWindowTitle(QString::fromStdString(caption));
-    box.setText(displayText(text));
+    box.setText(withLineFeeds(text));
     box.setTextFormat(Qt::PlainText);
     if (buttons == MessageButtons::YesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);

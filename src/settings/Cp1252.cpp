@@ -1,12 +1,12 @@
 // SPDX-FileCopyrightText: 2026 Orbelle developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "app/Cp1252.h"
+#include "settings/Cp1252.h"
 
 #include <array>
 #include <cstdint>
 
-namespace orbelle::app {
+namespace orbelle::settings {
 
 namespace {
 
@@ -131,4 +131,4 @@ std::string Cp1252Text(const std::vector<unsigned char>& codes) {
     return text;
 }
 
-} // namespace orbelle::app
+} // namespace orbelle::settings

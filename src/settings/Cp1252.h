@@ -9,7 +9,7 @@
 
 // Windows-1252, the single-byte code page whose codes the settings scrambling works
 // on. Texts everywhere else in the program are UTF-8.
-namespace orbelle::app {
+namespace orbelle::settings {
 
 // The code that stands for a character that has none, as a system conversion gives it.
 inline constexpr unsigned char Cp1252Unknown = 63; // "?"
@@ -30,4 +30,4 @@ std::vector<unsigned char> Cp1252Codes(std::string_view utf8);
 // The UTF-8 text of a row of codes.
 std::string Cp1252Text(const std::vector<unsigned char>& codes);
 
-} // namespace orbelle::app
+} // namespace orbelle::settings
