@@ -72,6 +72,7 @@ LearnScreen::LearnScreen(QWidget* parent)
     place(cmdBackDesc, 5880, 3480, 1000, 400);
     cmdNextDesc = makeButton(this, QStringLiteral("cmdNextDesc"), tr("Next"));
     place(cmdNextDesc, 6960, 3480, 1000, 400);
+    cmdNextDesc->installEventFilter(this);
     m_announcer = new Announcer(this);
 
     connect(cmdBackToMain, &QPushButton::clicked, this, [this] { emit backToMainClicked(0); });
@@ -88,7 +89,19 @@ void LearnScreen::addTabStops(TabChain& chain) const {
         chain.add(control);
 }
 
+QString LearnScreen::spokenStep(const learn::RecordView& record, const QString& title, QString value) {
+    if (record.valueIsPicture && record.picture) {
+        const std::string_view looks = record.picture->description;
+        return tr("%1 glyph: %2").arg(title, QString::fromUtf8(looks.data(), qsizetype(looks.size())));
+    }
+    value.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return title + QStringLiteral(": ") + value;
+}
+
 bool LearnScreen::eventFilter(QObject* watched, QEvent* event) {
+    // The step that Next said on arrival is not said again when the focus comes back.
+    if (watched == cmdNextDesc && event->type() == QEvent::FocusOut)
+        cmdNextDesc->setAccessibleDescription(lblLabel[2]->text());
     if (watched == lblValue && (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)) {
         QPalette palette = lblValue->palette();
         palette.setColor(QPalette::WindowText, event->type() == QEvent::FocusIn ? White : DarkGreen);
@@ -105,20 +118,21 @@ void LearnScreen::showRecord(const learn::RecordView& record) {
     lblValue->setPlainText(value);
 
     // What a listener hears: the screen is named after the topic and attribute (spoken
-    // when the focus comes in), the value box after the record as well, and Back and
-    // Next describe the record on show, so that each step speaks the record it reached.
+    // when the focus comes in) and the value box after the record as well. A step taken
+    // with Back or Next is said once, as it happens; landing on either button only
+    // reminds the listener of the record. Arriving, the focus comes to Next, which says
+    // the whole step until the focus first moves on.
     const QString topic = lblLabel[0]->text() + QStringLiteral(", ") + lblLabel[1]->text();
     setAccessibleName(topic);
     lblValue->setAccessibleName(topic + QStringLiteral(": ") + lblLabel[2]->text());
-    QString spokenValue = value;
-    spokenValue.replace(QLatin1Char('\n'), QLatin1Char(' '));
-    const QString step = lblLabel[2]->text() + QStringLiteral(": ") + spokenValue;
-    cmdBackDesc->setAccessibleDescription(step);
-    cmdNextDesc->setAccessibleDescription(step);
-    // A step taken with Back or Next is heard at once; on arrival the focus coming to
-    // Next says it.
-    if (isVisible() && (cmdBackDesc->hasFocus() || cmdNextDesc->hasFocus()))
+    const QString step = spokenStep(record, lblLabel[2]->text(), value);
+    cmdBackDesc->setAccessibleDescription(lblLabel[2]->text());
+    if (isVisible() && (cmdBackDesc->hasFocus() || cmdNextDesc->hasFocus())) {
+        cmdNextDesc->setAccessibleDescription(lblLabel[2]->text());
         m_announcer->say(step);
+    } else {
+        cmdNextDesc->setAccessibleDescription(step);
+    }
 
     picAstro->showPicture(record.picture, QString::fromStdString(record.pictureName));
 }

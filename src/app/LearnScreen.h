@@ -43,6 +43,10 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // What one step says: the record and its value, or for "Glyphs (Image)" the record's
+    // glyph described in words.
+    static QString spokenStep(const learn::RecordView& record, const QString& title, QString value);
+
     PictureBox* picAstro = nullptr;
     std::array<QLabel*, 3> lblLabel{}; // topic, attribute, record title
     // lblLabel(3), the value: a read-only text rather than a label, so that a long

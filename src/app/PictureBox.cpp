@@ -29,6 +29,7 @@ void PictureBox::showPicture(const modLearnAstrology::Picture* picture, const QS
     // The box grows to the picture: the Moon is taller than the box as laid out.
     resize(size);
     setAccessibleName(tr("%1 glyph").arg(glyphOf));
+    setAccessibleDescription(QString::fromUtf8(picture->description.data(), qsizetype(picture->description.size())));
 }
 
 } // namespace orbelle::app

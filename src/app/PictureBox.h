@@ -14,7 +14,8 @@ struct Picture;
 namespace orbelle::app {
 
 // Shows one glyph picture at its own size from the top-left corner, sharp on high-DPI
-// screens (the icon engine picks the "@2x" twin). Its accessible name says which glyph.
+// screens (the icon engine picks the "@2x" twin). Its accessible name says which glyph,
+// its description what the glyph looks like.
 // A record without a picture (a house) hides the box.
 class PictureBox : public QLabel {
     Q_OBJECT

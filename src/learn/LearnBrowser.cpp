@@ -33,6 +33,7 @@ RecordView ShowRecord(WorkingState& state) {
     view.title = TextAt(state.RecordNames, state.CurrentIndex);
     view.picture = PictureByRecordCount(upperIndex(state.RecordValues), state.CurrentIndex);
     view.pictureName = view.title;
+    view.valueIsPicture = state.AttributeIndex == 0 && view.picture;
     return view;
 }
 

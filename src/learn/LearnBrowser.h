@@ -25,6 +25,8 @@ struct RecordView {
     std::string value;            // lblLabel(3), as stored ("8 && 9")
     const modLearnAstrology::Picture* picture = nullptr; // nullptr: hide the picture box
     std::string pictureName;                             // whose glyph the picture shows, e.g. "Aries"
+    // "Glyphs (Image)": what is learnt is the picture itself, so it is described in words.
+    bool valueIsPicture = false;
 };
 
 // Shows the record at CurrentIndex. At index 0 it first refills the topic's table and

@@ -414,7 +414,9 @@ void TestLearnMode::wholeWalkByKeyboard() {
     QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(value()));
     // What a screen reader says of the value box and of the step buttons.
     QCOMPARE(value()->accessibleName(), QString("Learn By Planets, Ruler for Sign: Pluto"));
-    QCOMPARE(button("cmdNextDesc")->accessibleDescription(), QString("Pluto: Scorpio"));
+    // Landing on a step button only reminds a listener of the record; the step said the value.
+    QCOMPARE(button("cmdNextDesc")->accessibleDescription(), QString("Pluto"));
+    QCOMPARE(button("cmdBackDesc")->accessibleDescription(), QString("Pluto"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_B, Qt::AltModifier);
     // A button's access key presses it visibly, so the click lands a moment later.
     QTRY_COMPARE(m_app->currentScreen(), welcome());
