@@ -25,18 +25,21 @@ void CopyGuard::watch(QAbstractScrollArea* box) {
     box->installEventFilter(this);
     if (auto* rich = qobject_cast<QTextEdit*>(box)) {
         connect(rich, &QTextEdit::textChanged, this, &CopyGuard::clearClipboard);
-        // A box with a caret could still select: whatever gets selected is let go at once.
-        connect(rich, &QTextEdit::selectionChanged, this, [this, rich] {
-            QTextCursor caret = rich->textCursor();
-            if (caret.hasSelection()) {
-                caret.clearSelection();
-                rich->setTextCursor(caret);
-            }
-            clearClipboard();
-        });
+        connect(rich, &QTextEdit::selectionChanged, this, [this, rich] { letGoOfSelection(rich); });
     } else if (auto* plain = qobject_cast<QPlainTextEdit*>(box)) {
         connect(plain, &QPlainTextEdit::textChanged, this, &CopyGuard::clearClipboard);
+        connect(plain, &QPlainTextEdit::selectionChanged, this, [this, plain] { letGoOfSelection(plain); });
     }
+}
+
+// A box with a caret could still select: whatever gets selected is let go at once.
+template <typename Box> void CopyGuard::letGoOfSelection(Box* box) {
+    QTextCursor caret = box->textCursor();
+    if (caret.hasSelection()) {
+        caret.clearSelection();
+        box->setTextCursor(caret);
+    }
+    clearClipboard();
 }
 
 void CopyGuard::clearClipboard() noexcept {

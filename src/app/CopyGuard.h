@@ -30,6 +30,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    template <typename Box> void letGoOfSelection(Box* box);
+
     platform::Clipboard& m_clipboard;
 };
 

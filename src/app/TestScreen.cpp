@@ -15,6 +15,7 @@
 #include "test/QuestionGenerator.h"
 
 #include <QButtonGroup>
+#include <QFocusEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
@@ -56,9 +57,10 @@ TestScreen::TestScreen(CopyGuard& copyGuard, QWidget* parent)
     lblTest[3]->adjustSize();
 
     // The choices sit in a group named after the question, under everything else on the
-    // screen: a screen reader says the question as the focus comes into the choices.
+    // screen: a screen reader says the question as the focus comes into the choices. As
+    // a paragraph, Orca says its name alone; a grouping would add "panel" every time.
     m_question = new QWidget(this);
-    setAccessibleRole(m_question, QAccessible::Grouping);
+    setAccessibleRole(m_question, QAccessible::Paragraph);
     m_question->setObjectName(QStringLiteral("question"));
     place(m_question, 0, 0, 8175, 3975);
     m_question->lower();
@@ -77,13 +79,14 @@ TestScreen::TestScreen(CopyGuard& copyGuard, QWidget* parent)
         auto* box = new QPlainTextEdit(m_question);
         box->setObjectName(QStringLiteral("txtAnswer_Choice_%1").arg(k));
         box->setReadOnly(true);
-        box->setTextInteractionFlags(Qt::NoTextInteraction);
+        // A caret, so that a long choice can be read line by line; the copy guard keeps
+        // anything from being selected or copied.
+        box->setTextInteractionFlags(Qt::TextSelectableByKeyboard);
         box->setContextMenuPolicy(Qt::NoContextMenu);
         box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        // A Tab stop only while its text needs scrolling: a short choice is heard with
-        // its option button, and a listener would hear it twice. Nothing in it can be
-        // selected, so nothing can be copied.
+        // A Tab stop only while its text needs scrolling: a short choice is heard whole
+        // with its option button, and a listener would hear it twice.
         box->setFocusPolicy(Qt::NoFocus);
         connect(box->verticalScrollBar(), &QScrollBar::rangeChanged, box,
                 [box](int, int maximum) { box->setFocusPolicy(maximum > 0 ? Qt::TabFocus : Qt::NoFocus); });
@@ -92,6 +95,7 @@ TestScreen::TestScreen(CopyGuard& copyGuard, QWidget* parent)
         setBackground(box, DarkGreen);
         place(box, 360, 960 + 480 * k, 7695, 400);
         copyGuard.watch(box);
+        box->installEventFilter(this);
         box->viewport()->installEventFilter(this);
         txtAnswer_Choice[std::size_t(k)] = box;
     }
@@ -109,13 +113,17 @@ TestScreen::TestScreen(CopyGuard& copyGuard, QWidget* parent)
         auto* pick = new QShortcut(QKeySequence(Qt::Key_1 + k), this);
         connect(pick, &QShortcut::activated, this, [this, k] {
             QRadioButton* choice = optAnswer_Choice[std::size_t(k)];
-            selectChoice(k);
             // The focus goes with the pick, so that the choice is heard and Tab goes on from
-            // it; a choice that has the focus already is said again.
-            if (choice->hasFocus())
-                m_announcer->say(choice->text());
-            else
+            // it; a choice that has the focus already is said again. The focus moves
+            // first: a screen reader would otherwise report the choice left behind as
+            // no longer selected.
+            if (choice->hasFocus()) {
+                selectChoice(k);
+                m_announcer->say(choice->accessibleName());
+            } else {
                 choice->setFocus(Qt::ShortcutFocusReason);
+                selectChoice(k);
+            }
         });
     }
 }
@@ -128,19 +136,23 @@ void TestScreen::showQuestion(const test::QuestionView& question) {
     for (std::size_t k = 0; k < 5; ++k) {
         const QString choice = QString::fromStdString(question.choices[k]);
         optAnswer_Choice[k]->setText(choice);
-        // The caption is the stored text; a screen reader says what the box beside it shows.
-        optAnswer_Choice[k]->setAccessibleName(choice);
+        // The caption is the stored text; a screen reader says what the box beside it
+        // shows, after the number of the key that picks it.
+        optAnswer_Choice[k]->setAccessibleName(QStringLiteral("%1. %2").arg(k + 1).arg(choice));
         const QString shown = platform::withLineFeeds(question.choices[k]);
         if (txtAnswer_Choice[k]->toPlainText() != shown)
             txtAnswer_Choice[k]->setPlainText(shown);
-        txtAnswer_Choice[k]->setAccessibleDescription(choice);
     }
     // A house is asked by its title and reported by its sign: a listener hears both.
     QString asked = lblTest[2]->text();
     if (question.recordName != question.title)
         asked += QStringLiteral(" (%1)").arg(QString::fromStdString(question.recordName));
-    m_question->setAccessibleName(
-        tr("Question %1 of %2: %3 of %4").arg(question.number).arg(question.count).arg(lblTest[1]->text(), asked));
+    QString spoken =
+        tr("Question %1 of %2: %3 of %4").arg(question.number).arg(question.count).arg(lblTest[1]->text(), asked);
+    // The instruction and the keys that pick are said once a test, with its first question.
+    if (question.number == 1)
+        spoken += QStringLiteral(". ") + lblTest[3]->text() + QLatin1Char(' ') + tr("Keys 1 to 5 pick a choice.");
+    m_question->setAccessibleName(spoken);
     picTest->showPicture(question.picture, QString::fromStdString(question.recordName));
 }
 
@@ -149,13 +161,14 @@ void TestScreen::focusEntry() {
 }
 
 void TestScreen::addTabStops(TabChain& chain) const {
-    for (QRadioButton* choice : optAnswer_Choice)
-        chain.add(choice);
-    // The choice texts come after the button, so that one Tab goes from the choices to
-    // Next Question.
+    // Each choice's box stands next to it; only the selected choice and the boxes of
+    // long choices are Tab stops, so Tab goes from the choice to the long texts and on
+    // to Next Question.
+    for (std::size_t k = 0; k < 5; ++k) {
+        chain.add(optAnswer_Choice[k]);
+        chain.add(txtAnswer_Choice[k]);
+    }
     chain.add(cmdNextQuestion);
-    for (QPlainTextEdit* text : txtAnswer_Choice)
-        chain.add(text);
 }
 
 void TestScreen::reportAnswer() {
@@ -187,6 +200,14 @@ void TestScreen::selectChoice(int index) {
 }
 
 bool TestScreen::eventFilter(QObject* watched, QEvent* event) {
+    // An assistive tool's action on a box (switch access, voice control) reaches it as the
+    // focus given by the program; the keyboard gives it as Tab. Like a click, it picks.
+    if (event->type() == QEvent::FocusIn && static_cast<QFocusEvent*>(event)->reason() == Qt::OtherFocusReason) {
+        for (int k = 0; k < 5; ++k) {
+            if (watched == txtAnswer_Choice[std::size_t(k)])
+                guarded("txtAnswer_Choice_Click", [&] { txtAnswer_Choice_Click(k); });
+        }
+    }
     if (event->type() == QEvent::MouseButtonRelease) {
         // A click is the left button let go over the text: a right or middle click, or a
         // press dragged off the box, leaves the chosen answer alone.

@@ -299,7 +299,7 @@ void TestMainWindow::rolesForAListener() {
     m_app->pressNext(); // builds the later screens
     QCOMPARE(roleOf(m_app->screens()), QAccessible::Client);
     QCOMPARE(roleOf(named<QWidget>(w, "Frame2")), QAccessible::Grouping);
-    QCOMPARE(roleOf(named<QWidget>(w, "question")), QAccessible::Grouping);
+    QCOMPARE(roleOf(named<QWidget>(w, "question")), QAccessible::Paragraph);
     QCOMPARE(roleOf(link("Label61")), QAccessible::Link);
     QVERIFY(w->close());
     int exitScreens = 0;

@@ -46,6 +46,8 @@ private slots:
     void reportIsReadByCaretButNeverSelected();
     void choiceTextsAreTabStopsOnlyWhenTheyScroll_data();
     void choiceTextsAreTabStopsOnlyWhenTheyScroll();
+    void longChoiceIsReadByCaretButNeverSelected_data() { reportIsReadByCaretButNeverSelected_data(); }
+    void longChoiceIsReadByCaretButNeverSelected();
 
 private:
     AppFixture* m_app = nullptr;
@@ -276,7 +278,7 @@ void TestTestMode::luckyNumbersStayAsStored() {
     start();
     QCOMPARE(box(3), QString("8 && 9"));
     QCOMPARE(optAnswer_Choice(3)->text(), QString("8 && 9"));
-    QCOMPARE(optAnswer_Choice(3)->accessibleName(), QString("8 && 9")); // as the box shows it
+    QCOMPARE(optAnswer_Choice(3)->accessibleName(), QString("4. 8 && 9")); // its key, then the text as shown
     QTest::mouseClick(txtAnswer_Choice(3)->viewport(), Qt::LeftButton, {}, QPoint(30, 10));
     for (int q = 0; q < 12; ++q)
         nextQuestion();
@@ -407,6 +409,28 @@ void TestTestMode::choiceTextsAreTabStopsOnlyWhenTheyScroll() {
     start();
     for (int k = 0; k < 5; ++k)
         QTRY_COMPARE(txtAnswer_Choice(k)->focusPolicy(), tabStops ? Qt::TabFocus : Qt::NoFocus);
+}
+
+void TestTestMode::longChoiceIsReadByCaretButNeverSelected() {
+    QFETCH(int, key);
+    QFETCH(Qt::KeyboardModifiers, modifiers);
+    choose("Test By Signs", "Positive Traits");
+    scriptTest(12, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}, 0);
+    start();
+    QTRY_COMPARE(txtAnswer_Choice(0)->focusPolicy(), Qt::TabFocus);
+    // The box stands next to its choice: one Tab from the selected choice reaches it.
+    QCOMPARE(QApplication::focusWidget(), optAnswer_Choice(0));
+    QTest::keyClick(optAnswer_Choice(0), Qt::Key_Tab);
+    QPlainTextEdit* box = txtAnswer_Choice(0);
+    QCOMPARE(QApplication::focusWidget(), box);
+    QTest::keyClick(box, Qt::Key_Down); // line by line
+    QVERIFY(box->textCursor().position() > 0);
+
+    const int before = m_app->clipboard.clears;
+    QTest::keyClick(box, Qt::Key(key), modifiers);
+    QVERIFY(!box->textCursor().hasSelection());
+    QVERIFY(m_app->clipboard.clears > before);
+    QVERIFY(optAnswer_Choice(0)->isChecked()); // reading a choice does not pick another
 }
 
 QTEST_MAIN(TestTestMode)
