@@ -13,6 +13,7 @@ build=(
     make
     g++                # compiler, with the sanitizer runtimes
     qt6-base-dev       # Qt Core, Gui, Widgets and Test, with rcc and moc
+    qt6-base-private-dev # the accessibility test switches Qt's accessibility on, as a screen reader does
     fonts-dejavu-core  # the font the window falls back to without Verdana
     desktop-file-utils # the packaging tests: desktop-file-validate
     appstream          # the packaging tests: appstreamcli validate

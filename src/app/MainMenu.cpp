@@ -3,9 +3,14 @@
 
 #include "app/MainMenu.h"
 
+#include "app/Guarded.h"
+
+#include <QAccessible>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTimer>
 
 namespace orbelle::app {
 
@@ -18,6 +23,24 @@ QAction* named(QAction* action, const char* name) {
 
 QString tr(const char* text) {
     return QCoreApplication::translate("MainMenu", text);
+}
+
+// A command on the bar itself (Donate) runs at once, its access key pressed, and Qt
+// leaves a screen reader on the bar's item although the keyboard focus never left the
+// window: the control that has it is announced again once the bar has let go.
+void refocusAfterBarCommands(QMenuBar* bar) {
+    QObject::connect(bar, &QMenuBar::triggered, bar, [bar](QAction* action) {
+        if (action->menu() || !bar->actions().contains(action))
+            return;
+        QTimer::singleShot(0, bar, [] {
+            guarded("refocusAfterBarCommand", [] {
+                if (QWidget* focused = QApplication::focusWidget()) {
+                    QAccessibleEvent focus(focused, QAccessible::Focus);
+                    QAccessible::updateAccessibility(&focus);
+                }
+            });
+        });
+    });
 }
 
 } // namespace
@@ -40,6 +63,7 @@ MainMenu MainMenu::build(QMenuBar* bar) {
     menu.mnuDonate = named(bar->addAction(tr("&Donate")), "mnuDonate");
     menu.mnuMakeMoney = named(bar->addAction(tr("Make Money &Online")), "mnuMakeMoney");
     menu.mnuMakeMoney->setEnabled(false);
+    refocusAfterBarCommands(bar);
     return menu;
 }
 

@@ -126,7 +126,9 @@ WelcomeScreen::WelcomeScreen(QWidget* parent)
     cmdNext = makeButton(this, QStringLiteral("cmdNext"), tr("Next"));
     place(cmdNext, 7055, 3410, 1000, 400);
 
-    connectGuarded(m_modes, &QButtonGroup::idClicked, this, &WelcomeScreen::optOption_Click, "optOption_Click");
+    // A mode is chosen however its option comes to be selected: a click, the arrow keys,
+    // an assistive tool's Toggle action or the program itself.
+    connectGuarded(m_modes, &QButtonGroup::idToggled, this, &WelcomeScreen::optOption_Toggled, "optOption_Click");
     // A topic handler runs when the selected topic changes, by the user or the program;
     // picking the topic already selected keeps the attribute chosen.
     connectGuarded(cboLearnOptionMain, &QComboBox::currentIndexChanged, this, &WelcomeScreen::cboLearnOptionMain_Click,
@@ -169,6 +171,11 @@ void WelcomeScreen::addTabStops(TabChain& chain) const {
     for (QWidget* control : std::initializer_list<QWidget*>{optOption[0], cboLearnOptionMain, cboLearnOptionSub,
                                                             optOption[1], cboTestOptionMain, cboTestOptionSub, cmdNext})
         chain.add(control);
+}
+
+void WelcomeScreen::optOption_Toggled(int index, bool checked) {
+    if (checked)
+        optOption_Click(index);
 }
 
 void WelcomeScreen::optOption_Click(int index) {

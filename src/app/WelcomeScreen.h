@@ -52,6 +52,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void optOption_Toggled(int index, bool checked);
     void optOption_Click(int index);
     void cboLearnOptionMain_Click();
     void cboTestOptionMain_Click();
