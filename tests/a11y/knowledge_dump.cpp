@@ -6,6 +6,7 @@
 // Texts are printed as stored: CR LF line breaks and doubled ampersands included.
 
 #include "knowledge/Captions.h"
+#include "knowledge/Pictures.h"
 #include "knowledge/Tables.h"
 
 #include <cstdio>
@@ -59,14 +60,19 @@ int main() {
         FillTopicTable(topic);
         const auto captions = AttributeCaptions(topic);
         std::vector<std::string> titles;
-        for (int r = 0; r < RecordCount(topic); ++r)
+        std::vector<std::string_view> glyphs; // what each glyph picture looks like, in words
+        for (int r = 0; r < RecordCount(topic); ++r) {
             titles.push_back(RecordTitle(topic, r));
+            if (const Picture* picture = PictureFor(topic, r))
+                glyphs.push_back(picture->description);
+        }
         if (t > 0)
             out += ",\n";
         out += "{\"learnCaption\": " + quoted(learnCaptions[std::size_t(t)]);
         out += ",\n \"testCaption\": " + quoted(testCaptions[std::size_t(t)]);
         out += ",\n \"records\": " + array(NameColumn(topic));
         out += ",\n \"titles\": " + array(titles);
+        out += ",\n \"glyphs\": " + array(glyphs);
         out += ",\n \"attributes\": [";
         for (std::size_t a = 0; a < captions.size(); ++a) {
             out += a == 0 ? "\n  " : ",\n  ";

@@ -56,6 +56,31 @@ def _display_in_use(number):
         return False
 
 
+NEEDED = ("orca", "Xvfb", "openbox", "xdotool", "dbus-run-session", "speech-dispatcher", "unshare")
+
+
+def _isolation_prefix():
+    prefix = ["unshare", "--pid", "--fork", "--mount-proc"]
+    if os.geteuid() != 0:
+        prefix[1:1] = ["--user", "--map-root-user"]
+    return prefix
+
+
+def why_it_cannot_run():
+    """None when the walk can run here, else the reason in one line."""
+    missing = [tool for tool in NEEDED if not shutil.which(tool)]
+    if missing:
+        return f"{', '.join(missing)} not installed (scripts/install-deps.sh build a11y installs them)"
+    try:
+        probe = subprocess.run(_isolation_prefix() + ["true"], capture_output=True, text=True, timeout=20)
+    except (OSError, subprocess.TimeoutExpired) as error:
+        return f"cannot start a private PID namespace ({error})"
+    if probe.returncode != 0:
+        reason = " ".join(probe.stderr.split()) or f"exit status {probe.returncode}"
+        return f"cannot start a private PID namespace with its own /proc: {reason}"
+    return None
+
+
 def isolate(argv, out_dir):
     """Re-runs this Python program inside its own PID namespace and session bus, once.
 
@@ -67,9 +92,7 @@ def isolate(argv, out_dir):
     if os.environ.get(ISOLATED_MARK) == "1":
         return
     display = next(n for n in range(90, 400) if not _display_in_use(n))
-    prefix = ["unshare", "--pid", "--fork", "--mount-proc"]
-    if os.geteuid() != 0:
-        prefix[1:1] = ["--user", "--map-root-user"]
+    prefix = _isolation_prefix()
     env = dict(os.environ, **{ISOLATED_MARK: "1", "ORBELLE_A11Y_DISPLAY": str(display)})
     command = prefix + ["dbus-run-session", "--", sys.executable] + argv
     os.makedirs(out_dir, exist_ok=True)
