@@ -3,6 +3,7 @@
 
 #include "app/CopyGuard.h"
 
+#include "app/Guarded.h"
 #include "platform/Clipboard.h"
 
 #include <QAbstractScrollArea>
@@ -26,7 +27,7 @@ void CopyGuard::watch(QAbstractScrollArea* box) {
     if (auto* rich = qobject_cast<QTextEdit*>(box)) {
         connect(rich, &QTextEdit::textChanged, this, &CopyGuard::clearClipboard);
         // A box with a caret could still select: whatever gets selected is let go at once.
-        connect(rich, &QTextEdit::selectionChanged, this, [this, rich] {
+        connectGuarded(rich, &QTextEdit::selectionChanged, this, "copy guard selection", [this, rich] {
             QTextCursor caret = rich->textCursor();
             if (caret.hasSelection()) {
                 caret.clearSelection();
@@ -56,26 +57,28 @@ bool selectsOrCopies(const QKeyEvent* key) {
 } // namespace
 
 bool CopyGuard::eventFilter(QObject* watched, QEvent* event) {
-    switch (event->type()) {
-    case QEvent::ShortcutOverride:
-    case QEvent::KeyPress:
-        if (selectsOrCopies(static_cast<QKeyEvent*>(event))) {
-            // Taken here, before the box can act on it.
+    const bool taken = guardedFilter("copy guard", [&] {
+        switch (event->type()) {
+        case QEvent::ShortcutOverride:
+        case QEvent::KeyPress:
+            if (selectsOrCopies(static_cast<QKeyEvent*>(event))) {
+                // Taken here, before the box can act on it.
+                clearClipboard();
+                event->accept();
+                return true;
+            }
+            return false;
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::MouseMove:
             clearClipboard();
-            event->accept();
-            return true;
+            return false;
+        default:
+            return false;
         }
-        break;
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonRelease:
-    case QEvent::MouseButtonDblClick:
-    case QEvent::MouseMove:
-        clearClipboard();
-        break;
-    default:
-        break;
-    }
-    return QObject::eventFilter(watched, event);
+    });
+    return taken || QObject::eventFilter(watched, event);
 }
 
 } // namespace orbelle::app

@@ -6,6 +6,7 @@
 #include "app/AccessKeyText.h"
 #include "app/Accessibility.h"
 #include "app/Announcer.h"
+#include "app/Guarded.h"
 #include "app/Look.h"
 #include "app/PictureBox.h"
 #include "app/TabChain.h"
@@ -89,11 +90,13 @@ void LearnScreen::addTabStops(TabChain& chain) const {
 }
 
 bool LearnScreen::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == lblValue && (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)) {
-        QPalette palette = lblValue->palette();
-        palette.setColor(QPalette::WindowText, event->type() == QEvent::FocusIn ? White : DarkGreen);
-        lblValue->setPalette(palette);
-    }
+    guarded("lblValue focus frame", [&] {
+        if (watched == lblValue && (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)) {
+            QPalette palette = lblValue->palette();
+            palette.setColor(QPalette::WindowText, event->type() == QEvent::FocusIn ? White : DarkGreen);
+            lblValue->setPalette(palette);
+        }
+    });
     return QWidget::eventFilter(watched, event);
 }
 

@@ -85,8 +85,8 @@ TestScreen::TestScreen(CopyGuard& copyGuard, QWidget* parent)
         // its option button, and a listener would hear it twice. Nothing in it can be
         // selected, so nothing can be copied.
         box->setFocusPolicy(Qt::NoFocus);
-        connect(box->verticalScrollBar(), &QScrollBar::rangeChanged, box,
-                [box](int, int maximum) { box->setFocusPolicy(maximum > 0 ? Qt::TabFocus : Qt::NoFocus); });
+        connectGuarded(box->verticalScrollBar(), &QScrollBar::rangeChanged, box, "txtAnswer_Choice tab stop",
+                       [box](int, int maximum) { box->setFocusPolicy(maximum > 0 ? Qt::TabFocus : Qt::NoFocus); });
         box->setAccessibleName(tr("Choice %1").arg(k + 1));
         setTextColor(box, White);
         setBackground(box, DarkGreen);
@@ -107,7 +107,7 @@ TestScreen::TestScreen(CopyGuard& copyGuard, QWidget* parent)
     // that is not shown does not fire.
     for (int k = 0; k < 5; ++k) {
         auto* pick = new QShortcut(QKeySequence(Qt::Key_1 + k), this);
-        connect(pick, &QShortcut::activated, this, [this, k] {
+        connectGuarded(pick, &QShortcut::activated, this, "choice key", [this, k] {
             QRadioButton* choice = optAnswer_Choice[std::size_t(k)];
             selectChoice(k);
             // The focus goes with the pick, so that the choice is heard and Tab goes on from
@@ -187,7 +187,9 @@ void TestScreen::selectChoice(int index) {
 }
 
 bool TestScreen::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseButtonRelease) {
+    guarded("txtAnswer_Choice_Click", [&] {
+        if (event->type() != QEvent::MouseButtonRelease)
+            return;
         // A click is the left button let go over the text: a right or middle click, or a
         // press dragged off the box, leaves the chosen answer alone.
         const auto* mouse = static_cast<QMouseEvent*>(event);
@@ -195,11 +197,11 @@ bool TestScreen::eventFilter(QObject* watched, QEvent* event) {
             QWidget* text = txtAnswer_Choice[std::size_t(k)]->viewport();
             if (watched == text) {
                 if (mouse->button() == Qt::LeftButton && text->rect().contains(mouse->position().toPoint()))
-                    guarded("txtAnswer_Choice_Click", [&] { txtAnswer_Choice_Click(k); });
-                break;
+                    txtAnswer_Choice_Click(k);
+                return;
             }
         }
-    }
+    });
     return QWidget::eventFilter(watched, event);
 }
 

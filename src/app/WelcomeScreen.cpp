@@ -116,7 +116,7 @@ WelcomeScreen::WelcomeScreen(QWidget* parent)
     m_announcer = new Announcer(this);
     for (QComboBox* list : {cboLearnOptionMain, cboLearnOptionSub, cboTestOptionMain, cboTestOptionSub}) {
         list->installEventFilter(this);
-        connect(list, &QComboBox::currentTextChanged, this, [this, list](const QString& entry) {
+        connectGuarded(list, &QComboBox::currentTextChanged, this, "list entry", [this, list](const QString& entry) {
             list->setAccessibleDescription(entry);
             if (list->hasFocus())
                 m_announcer->say(entry);
@@ -197,19 +197,21 @@ void WelcomeScreen::reportNext() {
 }
 
 bool WelcomeScreen::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::FocusIn) {
-        // The lists are filled with their signals blocked; the entry is read here instead.
-        if (auto* list = qobject_cast<QComboBox*>(watched))
-            list->setAccessibleDescription(list->currentText());
-    }
-    if (watched == optOption[0] && event->type() == QEvent::FocusOut) {
-        // Leaving the window and coming back is not moving on.
-        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
-            optOption[0]->setAccessibleDescription(QString());
-            optOption[0]->removeEventFilter(this);
+    guarded("welcome screen focus", [&] {
+        if (event->type() == QEvent::FocusIn) {
+            // The lists are filled with their signals blocked; the entry is read here instead.
+            if (auto* list = qobject_cast<QComboBox*>(watched))
+                list->setAccessibleDescription(list->currentText());
         }
-    }
+        if (watched == optOption[0] && event->type() == QEvent::FocusOut) {
+            // Leaving the window and coming back is not moving on.
+            const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+            if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+                optOption[0]->setAccessibleDescription(QString());
+                optOption[0]->removeEventFilter(this);
+            }
+        }
+    });
     return QWidget::eventFilter(watched, event);
 }
 
