@@ -60,7 +60,15 @@ QComboBox* makeList(QWidget* parent, const char* name, const QString& purpose) {
 WelcomeScreen::WelcomeScreen(QWidget* parent)
     : QWidget(parent) {
     setObjectName(QStringLiteral("Frame1"));
+    buildWelcome();
+    buildModes();
+    buildLists();
+    cmdNext = makeButton(this, QStringLiteral("cmdNext"), tr("Next"));
+    place(cmdNext, 7055, 3410, 1000, 400);
+    connectHandlers();
+}
 
+void WelcomeScreen::buildWelcome() {
     const char* welcome[3] = {
         "Welcome to the world of learning the significance of astrology, signs, stars, planets and houses!",
         ("This software aims to help you understand the importance of astrology better and learn the effects and "
@@ -80,7 +88,9 @@ WelcomeScreen::WelcomeScreen(QWidget* parent)
         place(label, 120, tops[i], 7935, heights[i]);
         Label1[std::size_t(i)] = label;
     }
+}
 
+void WelcomeScreen::buildModes() {
     const char* modes[2] = {"Learn Option", "Test Criteria"};
     const int modeTops[2] = {1920, 3000};
     m_modes = new QButtonGroup(this);
@@ -101,7 +111,9 @@ WelcomeScreen::WelcomeScreen(QWidget* parent)
         sentences << label->text();
     optOption[0]->setAccessibleDescription(sentences.join(QLatin1Char(' ')));
     optOption[0]->installEventFilter(this);
+}
 
+void WelcomeScreen::buildLists() {
     cboLearnOptionMain = makeList(this, "cboLearnOptionMain", tr("Learn topic"));
     place(cboLearnOptionMain, 2280, 1920, 2535, 330);
     cboLearnOptionSub = makeList(this, "cboLearnOptionSub", tr("Learn attribute"));
@@ -122,10 +134,9 @@ WelcomeScreen::WelcomeScreen(QWidget* parent)
                 m_announcer->say(entry);
         });
     }
+}
 
-    cmdNext = makeButton(this, QStringLiteral("cmdNext"), tr("Next"));
-    place(cmdNext, 7055, 3410, 1000, 400);
-
+void WelcomeScreen::connectHandlers() {
     connectGuarded(m_modes, &QButtonGroup::idClicked, this, &WelcomeScreen::optOption_Click, "optOption_Click");
     // A topic handler runs when the selected topic changes, by the user or the program;
     // picking the topic already selected keeps the attribute chosen.
