@@ -3,6 +3,7 @@
 
 #include "app/CopyGuard.h"
 
+#include "app/Guarded.h"
 #include "platform/Clipboard.h"
 
 #include <QAbstractScrollArea>
@@ -25,10 +26,12 @@ void CopyGuard::watch(QAbstractScrollArea* box) {
     box->installEventFilter(this);
     if (auto* rich = qobject_cast<QTextEdit*>(box)) {
         connect(rich, &QTextEdit::textChanged, this, &CopyGuard::clearClipboard);
-        connect(rich, &QTextEdit::selectionChanged, this, [this, rich] { letGoOfSelection(rich); });
+        connectGuarded(rich, &QTextEdit::selectionChanged, this, "copy guard selection",
+                       [this, rich] { letGoOfSelection(rich); });
     } else if (auto* plain = qobject_cast<QPlainTextEdit*>(box)) {
         connect(plain, &QPlainTextEdit::textChanged, this, &CopyGuard::clearClipboard);
-        connect(plain, &QPlainTextEdit::selectionChanged, this, [this, plain] { letGoOfSelection(plain); });
+        connectGuarded(plain, &QPlainTextEdit::selectionChanged, this, "copy guard selection",
+                       [this, plain] { letGoOfSelection(plain); });
     }
 }
 
@@ -59,26 +62,28 @@ bool selectsOrCopies(const QKeyEvent* key) {
 } // namespace
 
 bool CopyGuard::eventFilter(QObject* watched, QEvent* event) {
-    switch (event->type()) {
-    case QEvent::ShortcutOverride:
-    case QEvent::KeyPress:
-        if (selectsOrCopies(static_cast<QKeyEvent*>(event))) {
-            // Taken here, before the box can act on it.
+    const bool taken = guardedFilter("copy guard", [&] {
+        switch (event->type()) {
+        case QEvent::ShortcutOverride:
+        case QEvent::KeyPress:
+            if (selectsOrCopies(static_cast<QKeyEvent*>(event))) {
+                // Taken here, before the box can act on it.
+                clearClipboard();
+                event->accept();
+                return true;
+            }
+            return false;
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::MouseMove:
             clearClipboard();
-            event->accept();
-            return true;
+            return false;
+        default:
+            return false;
         }
-        break;
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonRelease:
-    case QEvent::MouseButtonDblClick:
-    case QEvent::MouseMove:
-        clearClipboard();
-        break;
-    default:
-        break;
-    }
-    return QObject::eventFilter(watched, event);
+    });
+    return taken || QObject::eventFilter(watched, event);
 }
 
 } // namespace orbelle::app

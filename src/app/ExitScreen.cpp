@@ -4,7 +4,6 @@
 #include "app/ExitScreen.h"
 
 #include "app/Accessibility.h"
-#include "app/Guarded.h"
 #include "app/LinkLabel.h"
 #include "app/Look.h"
 #include "app/Services.h"
@@ -68,10 +67,8 @@ ExitScreen::ExitScreen(Services& services, QWidget* parent)
 
 void ExitScreen::closeEvent(QCloseEvent* event) {
     event->accept();
-    guarded("CloseAllAndEnd", [&] {
-        if (m_services.endProgram)
-            m_services.endProgram();
-    });
+    if (m_services.endProgram)
+        m_services.endProgram();
 }
 
 } // namespace orbelle::app

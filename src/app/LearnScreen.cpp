@@ -6,6 +6,7 @@
 #include "app/AccessKeyText.h"
 #include "app/Accessibility.h"
 #include "app/Announcer.h"
+#include "app/Guarded.h"
 #include "app/Look.h"
 #include "app/PictureBox.h"
 #include "app/TabChain.h"
@@ -99,14 +100,16 @@ QString LearnScreen::spokenStep(const learn::RecordView& record, const QString& 
 }
 
 bool LearnScreen::eventFilter(QObject* watched, QEvent* event) {
-    // The step that Next said on arrival is not said again when the focus comes back.
-    if (watched == cmdNextDesc && event->type() == QEvent::FocusOut)
-        cmdNextDesc->setAccessibleDescription(lblLabel[2]->text());
-    if (watched == lblValue && (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)) {
-        QPalette palette = lblValue->palette();
-        palette.setColor(QPalette::WindowText, event->type() == QEvent::FocusIn ? White : DarkGreen);
-        lblValue->setPalette(palette);
-    }
+    guarded("learn screen focus", [&] {
+        // The step that Next said on arrival is not said again when the focus comes back.
+        if (watched == cmdNextDesc && event->type() == QEvent::FocusOut)
+            cmdNextDesc->setAccessibleDescription(lblLabel[2]->text());
+        if (watched == lblValue && (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)) {
+            QPalette palette = lblValue->palette();
+            palette.setColor(QPalette::WindowText, event->type() == QEvent::FocusIn ? White : DarkGreen);
+            lblValue->setPalette(palette);
+        }
+    });
     return QWidget::eventFilter(watched, event);
 }
 

@@ -25,7 +25,8 @@ struct Services {
     platform::Clock& clock;
     platform::RandomSource& random;
     std::string applicationName = "Orbelle"; // the executable's base name: the settings' application
-    // Closes every window and ends the process; tests put a recorder here.
+    // Closes every window and ends the process; tests put a recorder here. It does not
+    // throw: the exit screen calls it as the last thing it does.
     std::function<void()> endProgram;
 };
 

@@ -40,7 +40,13 @@ TestScreen::TestScreen(CopyGuard& copyGuard, QWidget* parent)
     : QWidget(parent)
     , m_copyGuard(copyGuard) {
     setObjectName(QStringLiteral("Frame3"));
+    buildQuestion();
+    buildChoices();
+    buildNextQuestion();
+    buildChoiceKeys();
+}
 
+void TestScreen::buildQuestion() {
     picTest = new PictureBox(this);
     picTest->setObjectName(QStringLiteral("picTest"));
     place(picTest, 120, 120, 600, 615);
@@ -55,7 +61,9 @@ TestScreen::TestScreen(CopyGuard& copyGuard, QWidget* parent)
     lblTest[3] = makeCaption(this, 3, tr("Select one option from the given choices below."), LightMagenta, 8.25);
     place(lblTest[3], 945, 600, 4680, 195);
     lblTest[3]->adjustSize();
+}
 
+void TestScreen::buildChoices() {
     // The choices sit in a group named after the question, under everything else on the
     // screen: a screen reader says the question as the focus comes into the choices. As
     // a paragraph, Orca says its name alone; a grouping would add "panel" every time.
@@ -67,64 +75,75 @@ TestScreen::TestScreen(CopyGuard& copyGuard, QWidget* parent)
 
     m_choices = new QButtonGroup(this);
     for (int k = 0; k < 5; ++k) {
-        // The button is too narrow for its caption, which holds the choice text: the
-        // text box beside it shows the text, and screen readers announce the caption.
-        auto* option = new QRadioButton(m_question);
-        option->setObjectName(QStringLiteral("optAnswer_Choice_%1").arg(k));
-        setOptionButtonLook(option, White, DarkGreen);
-        place(option, 120, 960 + 480 * k, 200, 200);
-        m_choices->addButton(option, k);
-        optAnswer_Choice[std::size_t(k)] = option;
-
-        auto* box = new QPlainTextEdit(m_question);
-        box->setObjectName(QStringLiteral("txtAnswer_Choice_%1").arg(k));
-        box->setReadOnly(true);
-        // A caret, so that a long choice can be read line by line; the copy guard keeps
-        // anything from being selected or copied.
-        box->setTextInteractionFlags(Qt::TextSelectableByKeyboard);
-        box->setContextMenuPolicy(Qt::NoContextMenu);
-        box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-        box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        // A Tab stop only while its text needs scrolling: a short choice is heard whole
-        // with its option button, and a listener would hear it twice.
-        box->setFocusPolicy(Qt::NoFocus);
-        connect(box->verticalScrollBar(), &QScrollBar::rangeChanged, box,
-                [box](int, int maximum) { box->setFocusPolicy(maximum > 0 ? Qt::TabFocus : Qt::NoFocus); });
-        box->setAccessibleName(tr("Choice %1").arg(k + 1));
-        setTextColor(box, White);
-        setBackground(box, DarkGreen);
-        place(box, 360, 960 + 480 * k, 7695, 400);
-        copyGuard.watch(box);
-        box->installEventFilter(this);
-        box->viewport()->installEventFilter(this);
-        txtAnswer_Choice[std::size_t(k)] = box;
+        optAnswer_Choice[std::size_t(k)] = makeChoiceOption(k);
+        txtAnswer_Choice[std::size_t(k)] = makeChoiceText(k);
     }
     optAnswer_Choice[0]->setChecked(true);
+}
 
+QRadioButton* TestScreen::makeChoiceOption(int k) {
+    // The button is too narrow for its caption, which holds the choice text: the
+    // text box beside it shows the text, and screen readers announce the caption.
+    auto* option = new QRadioButton(m_question);
+    option->setObjectName(QStringLiteral("optAnswer_Choice_%1").arg(k));
+    setOptionButtonLook(option, White, DarkGreen);
+    place(option, 120, 960 + 480 * k, 200, 200);
+    m_choices->addButton(option, k);
+    return option;
+}
+
+QPlainTextEdit* TestScreen::makeChoiceText(int k) {
+    auto* box = new QPlainTextEdit(m_question);
+    box->setObjectName(QStringLiteral("txtAnswer_Choice_%1").arg(k));
+    box->setReadOnly(true);
+    // A caret, so that a long choice can be read line by line; the copy guard keeps
+    // anything from being selected or copied.
+    box->setTextInteractionFlags(Qt::TextSelectableByKeyboard);
+    box->setContextMenuPolicy(Qt::NoContextMenu);
+    box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // A Tab stop only while its text needs scrolling: a short choice is heard whole
+    // with its option button, and a listener would hear it twice.
+    box->setFocusPolicy(Qt::NoFocus);
+    connectGuarded(box->verticalScrollBar(), &QScrollBar::rangeChanged, box, "txtAnswer_Choice tab stop",
+                   [box](int, int maximum) { box->setFocusPolicy(maximum > 0 ? Qt::TabFocus : Qt::NoFocus); });
+    box->setAccessibleName(tr("Choice %1").arg(k + 1));
+    setTextColor(box, White);
+    setBackground(box, DarkGreen);
+    place(box, 360, 960 + 480 * k, 7695, 400);
+    m_copyGuard.watch(box);
+    box->installEventFilter(this);
+    box->viewport()->installEventFilter(this);
+    return box;
+}
+
+void TestScreen::buildNextQuestion() {
     cmdNextQuestion = makeButton(this, QStringLiteral("cmdNextQuestion"), tr("Next Question"));
     place(cmdNextQuestion, 6600, 3480, 1500, 400);
     connectGuarded(cmdNextQuestion, &QPushButton::clicked, this, &TestScreen::reportAnswer, "reportAnswer");
+}
 
+void TestScreen::buildChoiceKeys() {
     m_announcer = new Announcer(this);
-
     // Keys 1 to 5 pick a choice while a question is on screen; a shortcut of a screen
     // that is not shown does not fire.
     for (int k = 0; k < 5; ++k) {
         auto* pick = new QShortcut(QKeySequence(Qt::Key_1 + k), this);
-        connect(pick, &QShortcut::activated, this, [this, k] {
-            QRadioButton* choice = optAnswer_Choice[std::size_t(k)];
-            // The focus goes with the pick, so that the choice is heard and Tab goes on from
-            // it; a choice that has the focus already is said again. The focus moves
-            // first: a screen reader would otherwise report the choice left behind as
-            // no longer selected.
-            if (choice->hasFocus()) {
-                selectChoice(k);
-                m_announcer->say(choice->accessibleName());
-            } else {
-                choice->setFocus(Qt::ShortcutFocusReason);
-                selectChoice(k);
-            }
-        });
+        connectGuarded(pick, &QShortcut::activated, this, "pickChoice", [this, k] { pickChoice(k); });
+    }
+}
+
+void TestScreen::pickChoice(int index) {
+    QRadioButton* choice = optAnswer_Choice[std::size_t(index)];
+    // The focus goes with the pick, so that the choice is heard and Tab goes on from it;
+    // a choice that has the focus already is said again. The focus moves first: a screen
+    // reader would otherwise report the choice left behind as no longer selected.
+    if (choice->hasFocus()) {
+        selectChoice(index);
+        m_announcer->say(choice->accessibleName());
+    } else {
+        choice->setFocus(Qt::ShortcutFocusReason);
+        selectChoice(index);
     }
 }
 
@@ -200,15 +219,18 @@ void TestScreen::selectChoice(int index) {
 }
 
 bool TestScreen::eventFilter(QObject* watched, QEvent* event) {
-    // An assistive tool's action on a box (switch access, voice control) reaches it as the
-    // focus given by the program; the keyboard gives it as Tab. Like a click, it picks.
-    if (event->type() == QEvent::FocusIn && static_cast<QFocusEvent*>(event)->reason() == Qt::OtherFocusReason) {
-        for (int k = 0; k < 5; ++k) {
-            if (watched == txtAnswer_Choice[std::size_t(k)])
-                guarded("txtAnswer_Choice_Click", [&] { txtAnswer_Choice_Click(k); });
+    guarded("txtAnswer_Choice_Click", [&] {
+        // An assistive tool's action on a box (switch access, voice control) reaches it as
+        // the focus given by the program; the keyboard gives it as Tab. Like a click, it picks.
+        if (event->type() == QEvent::FocusIn && static_cast<QFocusEvent*>(event)->reason() == Qt::OtherFocusReason) {
+            for (int k = 0; k < 5; ++k) {
+                if (watched == txtAnswer_Choice[std::size_t(k)])
+                    txtAnswer_Choice_Click(k);
+            }
+            return;
         }
-    }
-    if (event->type() == QEvent::MouseButtonRelease) {
+        if (event->type() != QEvent::MouseButtonRelease)
+            return;
         // A click is the left button let go over the text: a right or middle click, or a
         // press dragged off the box, leaves the chosen answer alone.
         const auto* mouse = static_cast<QMouseEvent*>(event);
@@ -216,11 +238,11 @@ bool TestScreen::eventFilter(QObject* watched, QEvent* event) {
             QWidget* text = txtAnswer_Choice[std::size_t(k)]->viewport();
             if (watched == text) {
                 if (mouse->button() == Qt::LeftButton && text->rect().contains(mouse->position().toPoint()))
-                    guarded("txtAnswer_Choice_Click", [&] { txtAnswer_Choice_Click(k); });
-                break;
+                    txtAnswer_Choice_Click(k);
+                return;
             }
         }
-    }
+    });
     return QWidget::eventFilter(watched, event);
 }
 

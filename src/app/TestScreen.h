@@ -48,6 +48,16 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The constructor's steps, in the order the screen is built.
+    void buildQuestion();
+    void buildChoices();
+    QRadioButton* makeChoiceOption(int k);
+    QPlainTextEdit* makeChoiceText(int k);
+    void buildNextQuestion();
+    void buildChoiceKeys();
+
+    // Keys 1 to 5: selects the choice and moves the focus to it.
+    void pickChoice(int index);
     // The choice whose option button is selected, or -1.
     int selectedChoice() const;
     void selectChoice(int index);

@@ -60,7 +60,15 @@ QComboBox* makeList(QWidget* parent, const char* name, const QString& purpose) {
 WelcomeScreen::WelcomeScreen(QWidget* parent)
     : QWidget(parent) {
     setObjectName(QStringLiteral("Frame1"));
+    buildWelcome();
+    buildModes();
+    buildLists();
+    cmdNext = makeButton(this, QStringLiteral("cmdNext"), tr("Next"));
+    place(cmdNext, 7055, 3410, 1000, 400);
+    connectHandlers();
+}
 
+void WelcomeScreen::buildWelcome() {
     const char* welcome[3] = {
         "Welcome to the world of learning the significance of astrology, signs, stars, planets and houses!",
         ("This software aims to help you understand the importance of astrology better and learn the effects and "
@@ -80,7 +88,9 @@ WelcomeScreen::WelcomeScreen(QWidget* parent)
         place(label, 120, tops[i], 7935, heights[i]);
         Label1[std::size_t(i)] = label;
     }
+}
 
+void WelcomeScreen::buildModes() {
     const char* modes[2] = {"Learn Option", "Test Criteria"};
     const int modeTops[2] = {1920, 3000};
     m_modes = new QButtonGroup(this);
@@ -101,7 +111,9 @@ WelcomeScreen::WelcomeScreen(QWidget* parent)
         sentences << label->text();
     optOption[0]->setAccessibleDescription(sentences.join(QLatin1Char(' ')));
     optOption[0]->installEventFilter(this);
+}
 
+void WelcomeScreen::buildLists() {
     cboLearnOptionMain = makeList(this, "cboLearnOptionMain", tr("Learn topic"));
     place(cboLearnOptionMain, 2280, 1920, 2535, 330);
     cboLearnOptionSub = makeList(this, "cboLearnOptionSub", tr("Learn attribute"));
@@ -116,16 +128,15 @@ WelcomeScreen::WelcomeScreen(QWidget* parent)
     m_announcer = new Announcer(this);
     for (QComboBox* list : {cboLearnOptionMain, cboLearnOptionSub, cboTestOptionMain, cboTestOptionSub}) {
         list->installEventFilter(this);
-        connect(list, &QComboBox::currentTextChanged, this, [this, list](const QString& entry) {
+        connectGuarded(list, &QComboBox::currentTextChanged, this, "list entry", [this, list](const QString& entry) {
             list->setAccessibleDescription(entry);
             if (list->hasFocus())
                 m_announcer->say(entry);
         });
     }
+}
 
-    cmdNext = makeButton(this, QStringLiteral("cmdNext"), tr("Next"));
-    place(cmdNext, 7055, 3410, 1000, 400);
-
+void WelcomeScreen::connectHandlers() {
     // A mode is chosen however its option comes to be selected: a click, the arrow keys,
     // an assistive tool's Toggle action or the program itself.
     connectGuarded(m_modes, &QButtonGroup::idToggled, this, &WelcomeScreen::optOption_Toggled, "optOption_Click");
@@ -204,19 +215,21 @@ void WelcomeScreen::reportNext() {
 }
 
 bool WelcomeScreen::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::FocusIn) {
-        // The lists are filled with their signals blocked; the entry is read here instead.
-        if (auto* list = qobject_cast<QComboBox*>(watched))
-            list->setAccessibleDescription(list->currentText());
-    }
-    if (watched == optOption[0] && event->type() == QEvent::FocusOut) {
-        // Leaving the window and coming back is not moving on.
-        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
-            optOption[0]->setAccessibleDescription(QString());
-            optOption[0]->removeEventFilter(this);
+    guarded("welcome screen focus", [&] {
+        if (event->type() == QEvent::FocusIn) {
+            // The lists are filled with their signals blocked; the entry is read here instead.
+            if (auto* list = qobject_cast<QComboBox*>(watched))
+                list->setAccessibleDescription(list->currentText());
         }
-    }
+        if (watched == optOption[0] && event->type() == QEvent::FocusOut) {
+            // Leaving the window and coming back is not moving on.
+            const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+            if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+                optOption[0]->setAccessibleDescription(QString());
+                optOption[0]->removeEventFilter(this);
+            }
+        }
+    });
     return QWidget::eventFilter(watched, event);
 }
 

@@ -52,6 +52,12 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The constructor's steps, in the order the screen is built.
+    void buildWelcome();
+    void buildModes();
+    void buildLists();
+    void connectHandlers();
+
     void optOption_Toggled(int index, bool checked);
     void optOption_Click(int index);
     void cboLearnOptionMain_Click();

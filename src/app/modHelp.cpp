@@ -52,52 +52,44 @@ std::string WebPageAddress(std::string_view pageKey) {
     return address;
 }
 
-void OpenWebPage(app::Services& services, std::string_view pageKey) noexcept {
-    try {
-        services.shell.open(WebPageAddress(pageKey));
-    } catch (...) {
-        // A link that cannot be followed must not disturb the click that asked for it.
-    }
+void OpenWebPage(app::Services& services, std::string_view pageKey) {
+    services.shell.open(WebPageAddress(pageKey));
 }
 
-void UpdateReminder(app::Services& services, const QLocale& locale) noexcept {
-    try {
-        const QDate today = toQDate(services.clock.today());
-        if (!today.isValid())
-            return;
-        const std::string todayText = StoredDateText(today, locale);
-        if (todayText.empty())
-            return;
+void UpdateReminder(app::Services& services, const QLocale& locale) {
+    const QDate today = toQDate(services.clock.today());
+    if (!today.isValid())
+        return;
+    const std::string todayText = StoredDateText(today, locale);
+    if (todayText.empty())
+        return;
 
-        // A store that cannot be read ends the reminder here; it could not be written either.
-        const std::optional<std::string> readable = TryReadSetting(services, DurationKey);
-        if (!readable)
-            return;
-        const std::string& stored = *readable;
-        const std::optional<QDate> last = stored.empty() ? std::nullopt : ReadStoredDate(stored, locale);
-        if (!last) {
-            // Nothing stored yet, or a text that is no longer a date (the user changed
-            // the date format, say): start counting from today. Leaving an unreadable
-            // text in place would keep the reminder silent for good.
-            WriteSetting(services, DurationKey, todayText);
-            return;
-        }
-
-        const qint64 days = today.daysTo(*last);
-        if (days >= -14 && days <= 14)
-            return;
-
-        const platform::MessageAnswer answer =
-            services.messageBox.show(ReminderText, platform::MessageButtons::YesNo, app::ProgramTitle);
-        // Whatever the answer, the count starts again from today. A store that refuses
-        // the date ends the reminder here, before anything else happens.
-        if (!TryWriteSetting(services, DurationKey, todayText))
-            return;
-        if (answer == platform::MessageAnswer::Yes)
-            OpenWebPage(services, DownloadWebPage);
-    } catch (...) {
-        // Start-up goes on whatever happened here.
+    // A store that cannot be read ends the reminder here; it could not be written either.
+    const std::optional<std::string> readable = TryReadSetting(services, DurationKey);
+    if (!readable)
+        return;
+    const std::string& stored = *readable;
+    const std::optional<QDate> last = stored.empty() ? std::nullopt : ReadStoredDate(stored, locale);
+    if (!last) {
+        // Nothing stored yet, or a text that is no longer a date (the user changed
+        // the date format, say): start counting from today. Leaving an unreadable
+        // text in place would keep the reminder silent for good.
+        WriteSetting(services, DurationKey, todayText);
+        return;
     }
+
+    const qint64 days = today.daysTo(*last);
+    if (days >= -14 && days <= 14)
+        return;
+
+    const platform::MessageAnswer answer =
+        services.messageBox.show(ReminderText, platform::MessageButtons::YesNo, app::ProgramTitle);
+    // Whatever the answer, the count starts again from today. A store that refuses
+    // the date ends the reminder here, before anything else happens.
+    if (!TryWriteSetting(services, DurationKey, todayText))
+        return;
+    if (answer == platform::MessageAnswer::Yes)
+        OpenWebPage(services, DownloadWebPage);
 }
 
 } // namespace orbelle::modHelp

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "app/Guarded.h"
 #include "app/Services.h"
 #include "settings/Scramble.h"
 
@@ -61,18 +62,20 @@ inline constexpr std::array<std::string_view, 6> PageKeys = {HelpWebPage, HomePa
 std::string WebPageAddress(std::string_view pageKey);
 // Hands the page's address to the desktop and returns at once; nothing is reported
 // when no browser opens.
-void OpenWebPage(app::Services& services, std::string_view pageKey) noexcept;
+void OpenWebPage(app::Services& services, std::string_view pageKey);
 // What a menu command or a link connects to: opens the page of pageKey, one of the
-// keys above, whose text lives for the whole run.
+// keys above, whose text lives for the whole run. A link that cannot be followed
+// must not disturb the click that asked for it.
 inline auto PageOpener(app::Services& services, std::string_view pageKey) {
-    return [&services, pageKey] { OpenWebPage(services, pageKey); };
+    return [&services, pageKey] { app::guarded("OpenWebPage", [&] { OpenWebPage(services, pageKey); }); };
 }
 
 // --- Update reminder -------------------------------------------------------------
 
 // Suggests looking for an update when the last reminder lies more than 14 days away
 // from today, and remembers today whenever it speaks or has nothing stored yet. Runs
-// once at start-up; a settings store that fails ends it without a word.
-void UpdateReminder(app::Services& services, const QLocale& locale = QLocale()) noexcept;
+// once at start-up, as one guarded step; a settings store that fails ends it without
+// a word.
+void UpdateReminder(app::Services& services, const QLocale& locale = QLocale());
 
 } // namespace orbelle::modHelp
