@@ -31,9 +31,9 @@ const std::array<std::string_view, 12> HouseAttributes = {
     "At the foot of the chart, the fourth house is the root from which everything else grows. It stands for your "
     "mother and your home: the family that raised you, the place where you belong and any house or land you come to "
     "own. Emotional security is what it protects: the private life in which you can close the door and be yourself. "
-    "The chest, the lungs and the stomach, organs that shelter and feed as a home does, come to it from Cancer and the "
-    "Moon. Time runs through it at both ends: your childhood and the memories you carry from it, and old age, the "
-    "close of life, when many return to where they began.",
+    "Its share of the body is the chest, the lungs and the stomach, organs that shelter and feed as a home does. Time "
+    "runs through it at both ends: your childhood and the memories you carry from it, and old age, the close of life, "
+    "when many return to where they began.",
     // 5th House
     "The fifth is Leo's house, ruled by the Sun, and it concerns whatever you bring to life for the sheer joy of it, "
     "from a painting to a party. Love affairs and romance are its delight: the first rush of attraction, the "
@@ -46,8 +46,8 @@ const std::array<std::string_view, 12> HouseAttributes = {
     "well you feel. It shows your skills and the kind of work that suits you, less the grand career than the tasks, "
     "routines and practical abilities that fill a working week. Its people are your colleagues and anyone who works "
     "for you, and in India your employers are counted among them too. Duty, order and useful service are its virtues. "
-    "Virgo lends it the intestines and the uterus, and Indian astrologers add the kidneys. Illness and stress show "
-    "where routine has broken down, and sound habits of diet and exercise are its remedy.",
+    "Its organs are the intestines, which it shares with Virgo, and the uterus; Indian astrologers add the kidneys. "
+    "Illness and stress show where routine has broken down, and sound habits of diet and exercise are its remedy.",
     // 7th House
     "Facing the rising sign across the chart, the seventh house describes the person on the other side of the table. "
     "It is the house of marriage, and it governs the genitals, the body's own instrument of union. From it astrologers "

@@ -54,12 +54,12 @@ const std::array<std::string_view, 12> SignPositiveTraits = {
     "Clean rooms and tidy habits steady you. You plan each step before you move, and you are never late for anything.",
     // Libra
     "Alone among the signs, yours has an object for its symbol, not a creature: the scales. Balance is what you bring "
-    "to every gathering. A born diplomat, you see each side of a quarrel and find the words that let both parties step "
-    "back without losing face. Venus lends you a charm that puts strangers at ease and a romantic heart that longs to "
-    "be shared; you notice the flowers, the letter, the kind gesture. Her gift of elegance shows in your dress, your "
-    "speech and your home. Your outlook is optimistic, since you expect the best of people and are often proved right. "
-    "Cardinal signs begin things, and Libra begins them in company: you know that fair partnership achieves more than "
-    "rivalry.",
+    "to every gathering. A diplomat by instinct, you see each side of a quarrel and find the words that let both "
+    "parties step back without losing face. Venus lends you a charm that puts strangers at ease and a romantic heart "
+    "that longs to be shared; you notice the flowers, the letter, the kind gesture. Her gift of elegance shows in your "
+    "dress, your speech and your home. Your outlook is optimistic, since you expect the best of people and are often "
+    "proved right. Cardinal signs begin things, and Libra begins them in company: you know that fair partnership "
+    "achieves more than rivalry.",
     // Scorpio
     "Pluto and Mars share the rule of your sign, and between them they give you an intensity few can match. A "
     "friendship, a job or a cause gets all of you, never a part. Your will is strong, and once you have chosen a "
@@ -110,9 +110,9 @@ const std::string_view LeoPositiveTraitsTail =
 const std::array<std::string_view, 12> SignNegativeTraits = {
     // Aries
     "Going first comes so easily to the first sign that you start to believe you deserve to. That is where arrogance "
-    "begins, and leadership turns domineering when you give orders instead of asking. Mars gives you a short fuse: "
-    "your temper flares and can even turn violent, though the storm passes as quickly as it came. Intent on your own "
-    "aims, you grow self-centred, blind to what the people beside you need, and slower minds or opposing views meet an "
+    "begins, and leadership turns domineering when you give orders instead of asking. Mars gives you a short temper "
+    "that flares in a moment and can even turn violent, though the storm soon passes. Intent on your own aims, you "
+    "grow self-centred, blind to what the people beside you need, and slower minds or opposing views meet an "
     "intolerance you would never accept from others. Yet a real injury stays with you: you hold grudges far longer "
     "than so quick a temper would suggest.",
     // Taurus
