@@ -7,90 +7,88 @@ namespace orbelle::modLearnAstrology::prose {
 
 const std::array<std::string_view, 12> HouseAttributes = {
     // 1st House
-    "Your sense of self starts in the first house. It describes your individuality, the way you meet the world and "
-    "the first impression you make on others. Astrologers often call it your outer personality, the side of you that "
-    "people see before they know you well. The sign on the cusp of this house, your rising sign, colours how you "
-    "begin new things and how you act when life asks you to stand up for yourself. Any planet here adds its own voice "
-    "to your character. Finally, the first house governs your physical appearance and your health, in particular the "
-    "head, the face and the complexion, as well as your early years.",
+    "The first house belongs to the eastern horizon, where the Sun rises, and it stands for you: your self and your "
+    "individuality, the person you are before any role. Astrologers call it the outer personality, the face you show "
+    "strangers and the impression you leave at a first meeting. Its sign, your rising sign, colours how you start "
+    "things and stand up for yourself, and any planet inside it adds its voice to your character. Because it is where "
+    "the chart meets the visible world, it also shapes the body: your physical appearance and health, your head, face "
+    "and complexion, and the early years in which all these were formed.",
     // 2nd House
-    "Material possessions and wealth are what the second house governs first: the money you earn, the things you own "
-    "and the value you place on them. It shows how you handle your resources, whether you save carefully, spend "
-    "freely or share generously. Yet this house is about more than a bank balance. It also describes your "
-    "self-esteem, the sense of your worth that lets you ask for what you deserve. Your talents count here too, "
-    "because they are resources you can develop and turn into income over time. When planets fall in this house, "
-    "security and comfort matter deeply to you. Physically, it is linked with the eyesight and the throat.",
+    "What you own, and what you think it is worth, is the business of the second house. It covers material possessions "
+    "and wealth, the income you earn and the way you handle your resources: whether you save, spend or give. Its organ "
+    "in Western astrology is the throat, ruled by Taurus; Indian astrology adds the eyesight, the appraiser's most "
+    "useful sense. Its deeper subject is value of another kind: your self-esteem, the sense of worth that lets you "
+    "name a fair price for your work and walk away from a poor one. Your talents count as resources too: a gift for "
+    "music or figures is capital you can develop and turn into income over the years.",
     // 3rd House
-    "Communication is the power that the third house describes. It shows how you speak, write and listen, how quickly "
-    "you learn and how well you put your thoughts into words, so verbal skill of every kind is judged here. Your "
-    "brothers and sisters, your neighbours and the everyday world close to home have their place in this house too, "
-    "including short trips, errands and the daily journeys you make. It describes your stamina and courage, the drive "
-    "that keeps you busy and curious. Your intellect in its practical form, the restless mind that gathers facts and "
-    "news, is another of its themes. Medical astrologers connect the third house with the right ear and the shoulders.",
+    "How you speak, write and listen, and how quickly you learn, are questions for the third house, the seat of "
+    "communication and verbal skill. It covers your brothers and sisters, your neighbours and the small world around "
+    "your door: short trips, errands, the daily commute and the messages that keep you connected. Through Gemini it "
+    "takes the shoulders, which carry the arms and hands that write and gesture. Astrologers in India give it the "
+    "right ear, apt for so talkative a house, and add stamina and courage, the drive to keep going. Your intellect "
+    "belongs to it in its practical form: the busy mind that gathers facts, sorts them and passes them on.",
     // 4th House
-    "Home and mother are the first themes of the fourth house. It describes the family you grew up in, the place "
-    "where you feel you belong and the roots that sustain you. Here lies your need for emotional security and the "
-    "kind of private life that lets you relax and be yourself. The chest, the respiratory organs and the stomach, "
-    "parts of the body that shelter and nourish, are given to this house as well. Property, land and the household "
-    "you build also come under this house. Your childhood and the memories you carry from it are told here, and so "
-    "are old age and the way your life draws to a close, so the house holds both ends of your story.",
+    "At the foot of the chart, the fourth house is the root from which everything else grows. It stands for your "
+    "mother and your home: the family that raised you, the place where you belong and any house or land you come to "
+    "own. Emotional security is what it protects: the private life in which you can close the door and be yourself. "
+    "Its share of the body is the chest, the lungs and the stomach, organs that shelter and feed as a home does. Time "
+    "runs through it at both ends: your childhood and the memories you carry from it, and old age, the close of life, "
+    "when many return to where they began.",
     // 5th House
-    "Pleasure and creative joy fill the fifth house. It governs love affairs and romance, the thrill of falling for "
-    "someone and the playful side of courtship, rather than the settled commitment of marriage. Your intellect and "
-    "education are read here too, especially learning you pursue for its own sake, along with hobbies, games, sport "
-    "and artistic expression. Children belong to this house, both your own and those you teach or guide, as living "
-    "expressions of your creativity. Speculation and risk-taking are judged here. The liver, the heart and the spleen "
-    "are its organs, and the heart suits a house whose natural sign is Leo. When the fifth house is strong, you know "
-    "how to enjoy life.",
+    "The fifth is Leo's house, ruled by the Sun, and it concerns whatever you bring to life for the sheer joy of it, "
+    "from a painting to a party. Love affairs and romance are its delight: the first rush of attraction, the "
+    "flirtation and courtship that come before any promise. Hobbies, games, sport, art and the gambler's wager all "
+    "play out in its rooms. The heart falls to it, as it falls to Leo, while the Indian reckoning adds the liver and "
+    "the spleen, together with intellect and education, the mind's own offspring. Children are its most lasting "
+    "creation, both your own and the young people you teach, guide or take on as protégés.",
     // 6th House
-    "Your skills, and the kind of work that suits you, are the concern of the sixth house. It is less about your "
-    "grand career than about your everyday tasks, the routines you follow and the practical abilities you would list "
-    "on a résumé. Your dealings with colleagues and employers show here, and so do your dealings with anyone who "
-    "works for you or serves you. The house reveals your attitude to duty, order and useful service to others. Health "
-    "is its other great theme: the sixth house points to illness and stress, to the kidney, the uterus and the "
-    "intestine, and to the habits of diet and exercise that keep you well or wear you down.",
+    "Daily work and daily health share the sixth house, and the link is sensible: how you spend your hours shapes how "
+    "well you feel. It shows your skills and the kind of work that suits you, less the grand career than the tasks, "
+    "routines and practical abilities that fill a working week. Its people are your colleagues and anyone who works "
+    "for you, and in India your employers are counted among them too. Duty, order and useful service are its virtues. "
+    "Its organs are the intestines, which it shares with Virgo, and the uterus; Indian astrologers add the kidneys. "
+    "Illness and stress show where routine has broken down, and sound habits of diet and exercise are its remedy.",
     // 7th House
-    "Opposite the first house lies the seventh, the house of marriage and partnership. Where the first describes you, "
-    "the seventh describes the other person who completes you. Here astrologers look closely at your choice of "
-    "partner, the qualities you seek in a husband or wife and the kind of person you tend to attract. It shows how "
-    "much happiness you are likely to find with your spouse and how you handle the daily give-and-take of a shared "
-    "life. Business partners, contracts and open enemies, the rivals who oppose you in plain sight, are read from "
-    "this house as well, since each is a form of one-to-one relationship. It also governs one part of the body, the "
-    "genitals.",
+    "Facing the rising sign across the chart, the seventh house describes the person on the other side of the table. "
+    "It is the house of marriage, and it governs the genitals, the body's own instrument of union. From it astrologers "
+    "read the choice of partner: the qualities you look for in a husband or wife and the sort of person you attract. "
+    "It suggests how much happiness you are likely to find with your spouse and how well the two of you share the "
+    "give-and-take of life together. Business partners and contracts are judged by it as well, and so are open "
+    "enemies, the rivals who face you in plain sight: each is a bond between two.",
     // 8th House
-    "Intimacy, loss and renewal meet in the eighth house, which deals with the deepest and most private areas of "
-    "life. It describes your sexual nature and the fierce intensity you bring to intimate bonds, and it governs the "
-    "sexual organs. Traditionally it is called the house of death, though it more often points to endings and "
-    "transformation than to a literal death. Secrets, hidden fears and phobias are found here, and so are the crises "
-    "that change you for good. Inheritance, legacies and other people's money complete the picture: unconventional "
-    "income such as a partner's earnings or insurance payouts, along with joint debts and taxes.",
+    "Sex, death and other people's money: the eighth house holds what people find hardest to discuss. It describes "
+    "your sexual nature and the intensity you bring to intimacy, and like Scorpio it rules the sexual organs. It is, "
+    "by tradition, the house of death, though it more often marks endings and rebirth than death itself. Secrets, "
+    "hidden fears and phobias lie in its depths, with the crises that change you for good. Money reaches you through "
+    "it in unconventional ways: a legacy or inheritance, a partner's earnings, an insurance payout. Debts you share "
+    "and taxes you owe are settled in the same house.",
     // 9th House
-    "Values and the beliefs that give your life meaning take shape in the ninth house. Your sense of right and wrong "
-    "grows from them. Philosophy and religion belong here, along with higher learning, law and the search for truth. "
-    "Intuition, the quiet inner knowing that guides you beyond logic, is also found in this house. Long journeys fall "
-    "here, both travel to distant countries and journeys of the mind and spirit, and so do foreign cultures, teachers "
-    "and publishing. As the fifth house counted from the fifth, the ninth also speaks of your grandchildren, and it "
-    "holds your dreams, both the visions of sleep and the hopes you keep for the future.",
+    "Beyond the horizon of everyday life lies the ninth house, home of far travel and higher thought. It holds your "
+    "values, the convictions behind your sense of right and wrong, and the philosophy and religion that give them "
+    "shape, together with higher learning and the search for truth. Intuition, the inner knowing that runs ahead of "
+    "logic, has its place too. Its long journeys may cross oceans or stay in the mind. Counted as the fifth house from "
+    "the fifth, the house of children, it also speaks of your grandchildren. And it keeps your dreams, whether they "
+    "come in sleep or as hopes for the years ahead.",
     // 10th House
-    "The tenth house begins at the Midheaven, the highest point of the chart, and describes your career and your work "
-    "in the world. It shows your ambitions, your public reputation and what you hope to achieve. Relationships at all "
-    "levels of society, with those above you, beside you and below you, also fall within its scope. Authority and "
-    "honour are tenth-house matters: how you handle power, the respect you earn and any awards, titles or status that "
-    "come your way. Its share of the body is the frame that holds you upright: the bones, the joints, the spine and "
-    "the knees, together with the hair.",
+    "Career and public standing are the concern of the tenth house, which in quadrant house systems begins at the "
+    "Midheaven, the highest point of the chart. Your work, your ambitions and your reputation show in it, and so do "
+    "your relationships at every level, with those above, beside and below you. Authority and honour are tenth-house "
+    "matters too: how you carry power and what respect or titles you earn. Saturn, its ruler, gives it the frame of "
+    "the body, the bones, joints, spine and knees, and even the hair: things that grow slowly and last, as a good name "
+    "does.",
     // 11th House
-    "Income and gains, especially the rewards that flow from your career and your efforts, are counted in the "
-    "eleventh house. The house also rules friends and sociability, with the groups, clubs and communities you join. A "
-    "strong eleventh house brings loyal allies and many useful contacts. Your goals, hopes and wishes show here, "
-    "together with the support you receive to reach them. Adopted children and stepchildren, the young people who "
-    "join your family by choice rather than by birth, also belong to this house. In medical astrology it governs the "
-    "teeth, the left ear, the ankles and the legs.",
+    "Friends, groups and the hopes you share with them make up the eleventh house. Sociability is its gift: the clubs "
+    "and circles you join, the allies you gather and the help they give you towards your goals. Indian astrologers "
+    "read it above all as the house of income and gains, the rewards your work brings in, and they give it the teeth "
+    "and the left ear as well. Western practice assigns it the legs and ankles, which Aquarius rules. It also takes in "
+    "the children who join a family other than by birth: those who are adopted, and stepchildren who arrive with a new "
+    "marriage.",
     // 12th House
-    "Last of the twelve, this is the house of expenses and losses, and older texts call it \"the house of "
-    "self-undoing\". It governs your psychic perception, your hidden self and the fears and longings you keep from "
-    "others. Karma, the afterlife and rebirth are read here, as the twelfth house closes the circle of the chart. "
-    "Hospitals, prisons and quiet retreats, where you withdraw from the world, are twelfth-house places. The left eye "
-    "and the feet fall to it as well, the feet being the last stop on the zodiac's journey from head to toe.",
+    "Last of the twelve, the house of expenses and losses is also the most private, and older texts call it \"the "
+    "house of self-undoing\". It holds your psychic perception, your hidden self and the longings you keep even from "
+    "those closest to you. Hospitals, prisons and retreats are its places. Pisces gives it the feet, the last stop on "
+    "the zodiac's journey from head to toe, and the Indian tradition adds the left eye. Karma, the afterlife and "
+    "rebirth are its last concern, for where the circle of houses ends, it begins again.",
 };
 
 } // namespace orbelle::modLearnAstrology::prose

@@ -7,100 +7,98 @@ namespace orbelle::modLearnAstrology::prose {
 
 const std::array<std::string_view, 10> PlanetPositiveTraits = {
     // Sun
-    "In itself the Sun is neither good nor evil; its influence turns favourable or harmful according to the aspects "
-    "it receives and the sign and house it occupies. As the centre of our solar system and the giver of all life, it "
-    "is the backbone of astrology. Natives with a strongly placed Sun are proud, generous, honourable and "
-    "magnanimous, with a natural dignity that draws others to them. Leadership and public life suit them, and their "
-    "word, once given, can be trusted.",
+    "The Sun is neither good nor evil in itself: its configuration with the other planets, with its sign and house, "
+    "decides whether it helps or harms. Honoured as the centre and giver of life, it is also the backbone of "
+    "astrology, for the zodiac is measured along the Sun's yearly path, and its sign at birth is the one most people "
+    "call their own. Natives of a strongly placed Sun are proud, generous and magnanimous, born to lead and true to "
+    "their word.",
     // Moon
-    "The Moon is a feminine, cold, moist and nocturnal planet. It governs instinct, feeling, memory and the rhythms "
-    "of daily life. Lunar natives tend to have a round, pale or soft face, a full figure, grey or light eyes and a "
-    "gentle, changeable expression. In temperament they are receptive, imaginative and tender, quick to sense the "
-    "moods of others and ready to care for those close to them. They love their home and family, cherish the past and "
-    "often have a vivid dream life. Born with a prominent Moon, you feel life first and reason about it afterwards.",
+    "Feminine, cold, moist and nocturnal, the Moon rules the night and the tides, and with them instinct, feeling and "
+    "memory. Swiftest of the heavenly bodies, it describes the changing rhythms of daily life. People born under a "
+    "prominent Moon often have a round, pale face, a soft, full figure and grey or light eyes whose expression shifts "
+    "as quickly as the planet's phases. By temperament they are receptive, imaginative and tender, quick to sense "
+    "another's mood and ready to nurse anyone who needs it. Home, family and the past mean everything to them, and "
+    "they seldom forget a kindness.",
     // Jupiter
-    "Hot, airy and sanguine, Jupiter is a beneficent and social planet. It rules growth, wisdom, faith and good "
-    "fortune, and it stands for temperance, justice and moderation in all things. Its natives are usually tall and "
-    "well built, with a cheerful, open face and a hearty laugh, and they are generous, honest, hopeful and fond of "
-    "company. Astrologers call Jupiter the greater fortune because it protects and expands whatever it touches, "
-    "opening doors and sending help in times of need.",
+    "Hot, airy and sanguine by the old reckoning, Jupiter is the most beneficent and the most social of the planets. "
+    "It rules growth, wisdom and faith, and it stands for temperance, justice and moderation, the virtues of a fair "
+    "judge. Those born under it, jovial in every sense, tend to be tall and well built, with an open face and a hearty "
+    "laugh, generous, honest and good company. Astrologers of old named it the greater fortune, since it enlarges "
+    "every good it meets.",
     // Mercury
-    "Mercury is the ruler of the nerve forces and of the mental faculties: thought, speech, writing, learning and the "
-    "exchange of news. People born under a strong Mercury are often slender and agile, with a narrow face, bright, "
-    "searching eyes and restless hands. They are curious, witty, versatile and clever with words, good at trade, "
-    "teaching and any work that needs a quick mind. Mercury is the most impressionable of the planets and takes its "
-    "colour from those it meets: good with the good, bad with the bad. Astrologers therefore read it together with "
-    "its aspects.",
+    "Mercury governs the nerve forces and the mental faculties: thought, speech, learning and the carrying of news, as "
+    "befits the messenger of the gods. A strong Mercury gives a slender, agile body, a narrow face, bright searching "
+    "eyes and hands that are never still. Its people are curious, witty and versatile, clever with words and at home "
+    "in trade or teaching. Of all the planets, Mercury is the most impressionable: joined to a benefic it does good, "
+    "joined to a malefic it does harm, like a messenger who repeats whatever he is told.",
     // Venus
-    "Venus is called the lesser fortune, a gentle benefic second only to Jupiter in the good it brings. It rules "
-    "love, beauty, art, harmony and the pleasures of the senses. Venus natives are often beautiful or at least "
-    "charming, with a graceful figure, soft features, dimples and kind, expressive eyes. They desire comfort, "
-    "affection, fine clothes, music and pleasant company, and they have a natural gift for making others feel at "
-    "ease. Peace-loving and tactful, they smooth quarrels, bring people together and are often drawn to the arts, "
-    "fashion or diplomacy.",
+    "Tradition calls Venus the lesser fortune, a gentle benefic second only to Jupiter in the good it brings. It rules "
+    "love, beauty, art and the pleasures of the senses. Those whom Venus favours are often beautiful, or at least "
+    "charming, with a graceful figure, soft features, dimples and kind, expressive eyes. What they desire is comfort, "
+    "affection, music, fine clothes and pleasant company, and they have a gift for putting others at ease. "
+    "Peace-loving and tactful, they smooth over quarrels, bring people together and often find their calling in the "
+    "arts, fashion or diplomacy.",
     // Mars
-    "Mars, the planet of physical force, courage and vitality, gives its natives their greatest happiness when they "
-    "are conquering obstacles, and every challenge only makes them stronger. They are brave, frank, enterprising and "
-    "full of drive, quick to start and ready to defend the weak. A well-placed Mars lends you the nerve to fight hard "
-    "for what you want.",
+    "Physical force, courage and vitality are the gifts of Mars, and its natives are happiest with an obstacle to "
+    "conquer. They are brave, frank and enterprising, quick to start and ready to defend the weak, and a setback only "
+    "sharpens their appetite for the fight. A well-placed Mars lends you the nerve to go after what you want.",
     // Saturn
-    "Prudence and caution, patience and responsibility belong to Saturn. Its influence is constructive and "
-    "crystallising: it gives form, structure and endurance to whatever it touches. Saturn natives are usually "
-    "serious, reliable, thrifty and hard-working, and they build slowly, but what they build lasts. A well-aspected "
-    "Saturn acts as a benefic help to achievement, rewarding steady discipline with solid success that often arrives "
-    "late in life.",
+    "Saturn teaches prudence and caution, patience and responsibility, lessons most people learn only with age. Its "
+    "influence is constructive and crystallising: it gives form, structure and endurance, as frost sets water into "
+    "ice. Saturnine people are serious, reliable, thrifty and hard-working; they build slowly, but what they build "
+    "lasts. Well aspected, Saturn becomes a benefic help to achievement, rewarding steady discipline with success that "
+    "often comes late in life.",
     // Uranus
-    "A strong Uranus gives you psychic and intuitive powers and sudden flashes of inspiration. You are drawn to "
-    "innovative ideas, technology and reform, and you show great resourcefulness in a crisis.",
+    "Uranus strikes like lightning. Strong in your chart, it gives you psychic and intuitive powers and sudden flashes "
+    "of inspiration, a taste for innovative ideas and, in a crisis, a resourcefulness that surprises everyone.",
     // Neptune
-    "Neptune makes you spiritual, intuitive and deeply sensitive to the unseen. You are creative and artistic, with a "
-    "gift for music, poetry, film or dance. Many people with a strong Neptune are born spiritual leaders, healers and "
-    "dreamers who inspire others.",
+    "Neptune dissolves the line between you and the unseen, making you spiritual, intuitive and open to feelings "
+    "others miss. You are creative and artistic, drawn to music, poetry, film or dance, and those with a strong "
+    "Neptune are often born spiritual leaders.",
     // Pluto
-    "Pluto is the planet of transformation. It shows where you undergo deep personal change, and it marks changes "
-    "that shape whole generations. Pluto rewards you with the power to regenerate, investigate and make discoveries "
-    "hidden from others.",
+    "Pluto, the planet of transformation, shows where your own life must break down and be rebuilt, and its slow "
+    "passage through the signs marks the turning of whole generations. It also gives you a gift for discovery.",
 };
 
 const std::array<std::string_view, 10> PlanetNegativeTraits = {
     // Sun
-    "As parent of the solar system, the Sun is in sympathy with every planet except Saturn, whose cold restriction "
-    "runs against its nature. By temperament it is hot, dry and masculine. Badly configured, it gives arrogance, "
-    "vanity, a craving for praise and a domineering manner; well configured, it gives warmth and authority.",
+    "Parent of the solar system, the Sun lives in sympathy with every planet except Saturn, whose cold restraint "
+    "opposes its nature. Its own temperament is hot, dry and masculine. Whether that heat does good or evil depends on "
+    "configuration: badly placed, it breeds arrogance, vanity and a hunger for praise.",
     // Moon
-    "Easily influenced, the Moon takes on the colour of whatever sign it passes through, so its natives can be moody, "
-    "restless and too open to the opinions of others. It rules the home and bodily health. When it is afflicted by "
-    "malefic aspects, it becomes a threat to health and domestic peace.",
+    "Easily influenced, the Moon reflects the nature of each sign it crosses, changing character every two or three "
+    "days. Lunar people share that weakness: they are moody, restless and swayed by whoever spoke to them last. The "
+    "Moon governs the home and bodily health, so when malefic aspects strike it, body and household suffer together.",
     // Jupiter
-    "Afflicted, Jupiter turns hope into over-optimism and confidence into boasting. Its natives may grow lazy, "
-    "expecting good luck to do all their work, and extravagant with money, food and promises they cannot keep.",
+    "Jupiter errs by excess. Ill placed, it inflates hope into over-optimism and confidence into boasting; its natives "
+    "turn lazy, trusting luck to do their work, and extravagant with money, food and promises alike.",
     // Mercury
-    "When Mercury is overpowered by Venus, the mind can become slavish, ruled by pleasure and flattery. Afflicted by "
-    "other planets, it makes its natives argumentative, restless, sarcastic and sometimes dishonest.",
+    "Overpowered by Venus, Mercury lets the mind grow slavish, a servant of pleasure and flattery. Under hard aspects "
+    "from other planets it makes people argumentative, sarcastic and at times dishonest.",
     // Venus
-    "A poorly placed Venus leads to laziness and a love of ease that shuns effort. Its natives can become selfish, "
-    "vain and self-indulgent, given to overeating, luxury and idle pleasure, and careless of the feelings of others.",
+    "A poorly placed Venus loves ease too well and shuns hard work. Those under it become selfish, vain and "
+    "self-indulgent, given to rich food, luxury and idle pleasure, and they forget that other people have feelings "
+    "too.",
     // Mars
-    "Known in tradition as the bloody planet, Mars is hot, dry, fiery and violent by nature. Afflicted, it makes its "
-    "natives rash, quarrelsome, impatient and cruel, prone to accidents, cuts, burns and fevers. When Mars comes near "
-    "the Earth, it acts at its strongest, and it is often linked with times of violence, war and strife, when tempers "
-    "run high and quarrels flare at the slightest spark.",
+    "Mars is the bloody planet of tradition, red in the sky and fiery, hot and violent by nature. Badly aspected, it "
+    "breeds rash, quarrelsome, impatient and cruel people, prone to accidents, cuts, burns and fevers. Every two years "
+    "or so Mars swings close to the Earth, and then its power is at its height: astrologers have long linked those "
+    "close approaches with riots, war and bloodshed.",
     // Saturn
-    "Where Saturn falls, obstacle and delay follow: things come late, slowly and only after hard work, and plans meet "
-    "barriers that test the patience. Saturn also rules isolation and concentration, and it can separate its natives "
-    "from others, making them lonely, melancholy and withdrawn. Afflicted, its influence is hindering and corrosive, "
-    "wearing away health, hope and resources like rust on iron. Those under its weight may then become fearful, "
-    "rigid, miserly and pessimistic. With a heavy Saturn in your own chart, persistence is what turns its lessons "
-    "into strength.",
+    "Where Saturn stands, obstacles and delays follow: things come late and only after hard work, and plans meet "
+    "barriers that test the patience. It also rules isolation and concentration, and it cuts people off, leaving them "
+    "lonely, melancholy and withdrawn. Afflicted, its influence hinders and corrodes, wearing away health, hope and "
+    "resources as surely as lead poisons the blood. Under that weight people turn fearful, rigid, miserly and gloomy. "
+    "With a heavy Saturn in your own chart, persistence is what turns its lessons into strength.",
     // Uranus
-    "Uranus can leave you with unfinished goals as you rush to the next plan. You may be moody, and under affliction "
-    "you can drift into eccentric or abnormal behaviour.",
+    "Uranus can leave your goals unfinished as you race towards the next plan. Your moods shift without warning, and "
+    "under strain your behaviour may turn eccentric or even abnormal.",
     // Neptune
-    "An afflicted Neptune may lead you into bad company. Beware of addiction to alcohol, drugs or gambling and of "
-    "escapism in all its forms, for you may flee reality rather than face it.",
+    "A troubled Neptune may draw you into bad company. Alcohol, drugs or gambling can become an addiction, and "
+    "escapism in all its forms tempts you to flee reality rather than face it.",
     // Pluto
-    "A difficult Pluto can make you aggressive, dominating and controlling, driven by a need for power over others. "
-    "It warns you against violence, whether your own or another's.",
+    "A difficult Pluto makes you aggressive, dominating and controlling, hungry for power over others. Above all it "
+    "warns you against violence, whether you commit it or suffer it.",
 };
 
 } // namespace orbelle::modLearnAstrology::prose

@@ -7,183 +7,180 @@ namespace orbelle::modLearnAstrology::prose {
 
 const std::array<std::string_view, 12> SignPositiveTraits = {
     // Aries
-    "New ground calls to you. You are a natural pioneer, happiest when you are the first to try something or to "
-    "explore unknown territory. You rely on yourself rather than waiting for others to show you the way, and you "
-    "would rather make your own mistakes than follow a plan you do not believe in. Courage comes easily: when others "
-    "hesitate, you act, and your boldness often persuades friends and colleagues to follow. Your mind is quick and "
-    "analytical, able to size up a problem swiftly and find a direct route to its solution. A great store of physical "
-    "and mental energy lets you throw yourself into every project with enthusiasm. Competition brings out your best; "
-    "you love a challenge, you play to win, and each contest spurs you to improve.",
+    "The zodiac begins with you. Aries opens the astrological year at the spring equinox, and something of that first "
+    "green push lives in your character: you are a pioneer, never more alive than when you break new ground. Your "
+    "glyph draws the ram's horns, and like the ram you meet life head first. Self-reliant, you would rather learn from "
+    "your own mistakes than follow a plan you cannot believe in. From Mars you take courage and energy in abundance, "
+    "so that while others hesitate you have already started. Your mind moves as fast as your feet, analysing a problem "
+    "in moments and cutting straight to its answer. And because you are fire, a contest warms you: you play to win, "
+    "and every rival sharpens your game.",
     // Taurus
-    "Patience is one of your quiet strengths: you work slowly and steadily towards a goal and are content to wait for "
-    "the results. You take a practical, down-to-earth view of life and trust what you can see, touch and test for "
-    "yourself. People know that they can rely on you, because once you have given your word you keep it, and you "
-    "finish what you start. Your loyalty to family and friends runs deep, and you stand by them through good times "
-    "and bad. In love you are warm, affectionate and devoted, showing your feelings through comfort, care and "
-    "physical closeness. Handling money is another of your talents. You earn it carefully, spend it wisely and enjoy "
-    "building a secure home filled with beautiful, well-made things that last.",
+    "Venus rules your sign and makes you a warm, affectionate lover, one who shows devotion through comfort, care and "
+    "closeness. Her other gift is a sure hand with money: you earn steadily, spend with judgement and fill your home "
+    "with lovely things made to last. Earth, your element, keeps you practical; you trust what you can see, touch and "
+    "test for yourself, and your plans rest on solid ground. There is something of the grazing bull in you, too, "
+    "content to let time do its work, so that patience is less a virtue you practise than the pace at which you live. "
+    "And because your sign is fixed, you finish what you start, your word, once given, holds, and your loyalty to "
+    "family and friends weathers every season.",
     // Gemini
-    "Few people adapt as readily as you do. You are quick on your feet, able to fit into almost any situation and to "
-    "get along with nearly anyone. When a subject interests you, you can be surprisingly patient, explaining an idea "
-    "again and again until others understand it. You are versatile and gifted in many directions, and you often "
-    "juggle several projects or hobbies at the same time. Your intelligence is lively and curious, and you grasp new "
-    "ideas quickly and easily. Change does not frighten you; you welcome it, seeing each new situation as a fresh "
-    "opportunity. Your eagerness to learn lasts all your life: you keep reading, talking and asking questions, then "
-    "pass on what you discover in conversation, letters and writing of every kind.",
+    "Mercury, the winged messenger of the gods, governs Gemini, and you have his quick feet and quicker mind. Mutable "
+    "and airy, you fit into almost any company, picking up its language within minutes. Versatile as Gemini's twins, "
+    "you seem to be two people at once, each with a project on the go. Your intelligence is lively and curious, and "
+    "where a subject grips you, you are surprisingly patient, happy to explain an idea a third time until a friend "
+    "sees it. Change holds no fear for you; a new job, town or plan feels like an open window. Eager to learn, you "
+    "never stop: you read, ask and listen all your life, then pass on what you find to anyone who will talk.",
     // Cancer
-    "Your sensitivity shows in the way you read a room. You are finely tuned to the moods and feelings of everyone "
-    "near you, often sensing that something is wrong before a word has been spoken. You tend to be soft-spoken and "
-    "gentle in manner, and you rarely need to raise your voice to be heard. Kindness comes naturally: you look after "
-    "others, remember what matters to them and offer comfort when they are hurt. Your imagination is rich and vivid, "
-    "fed by memories, dreams and a strong sense of the past. You are something of an introvert and need time alone, "
-    "or with a few trusted people, to recover your strength. Your emotions run deep, and you feel both joy and sorrow "
-    "very strongly. Home and family stand at the heart of your life, and you work hard to create a safe, warm and "
-    "caring place where those you love can feel protected.",
+    "Ruled by the Moon and born into water, you feel your way through life before you think it through. Your ruler "
+    "tunes you to every shift of feeling around you: you notice a change of mood before anyone speaks, and you hear "
+    "trouble in a friend's voice. Soft-spoken and gentle, you seldom need to raise your voice, because people lean in "
+    "to listen. Your kindness is practical: you remember birthdays, cook for the sick and keep your door open to "
+    "anyone in pain. Your imagination is rich, fed by memories and dreams, for the Moon rules memory too. The crab "
+    "carries its shelter with it, and so do you: introverted by nature, you retreat into it for quiet hours alone or "
+    "with a few trusted friends. Your feelings, joy and sorrow alike, run strong and close to the surface, and you "
+    "pour them into a home that keeps all you love safe.",
     // Leo
-    "Leadership comes to you as naturally as breathing, and your warm, magnetic personality draws people to you "
-    "wherever you go. When you walk into a room others notice, and you usually find yourself at the centre of things "
-    "without even trying. You are assertive and confident, willing to take charge, make decisions and stand behind "
-    "them. People follow you gladly because you lead by example. The limelight suits you, and you shine whenever you "
-    "have an audience, whether on a stage, at a party or in front of a team that looks to you for direction. Your "
-    "heart is big and your generosity is real; you give freely of your time, your money and your encouragement, and "
-    "you take genuine pleasure in seeing others do well. A broad-minded, tolerant outlook lets you see the larger "
-    "picture and forgive small faults in others. Dignity and pride matter to you, and you try to live up to the high "
-    "standards you set for yourself. ",
+    "The Sun rules Leo, and like the Sun you stand at the centre and radiate warmth. People feel it the moment you "
+    "walk into a room. There is a real magnetism about you, and groups often turn to you for leadership before you "
+    "have spoken a word. You lead as the lion does, from the front: assertive and sure of your own mind, you take "
+    "charge, make the decisions and stand behind them, and others follow because they trust you. The limelight suits "
+    "you. On a stage, at a party or before a team that looks to you for direction, you shine. Leo rules the heart, and "
+    "yours is a generous one. You give freely of your time, your money and your praise, and you are genuinely "
+    "delighted when friends and colleagues do well. As a fixed fire sign you burn steadily instead of flaring up, and "
+    "your broad-minded outlook lets you see the whole picture and forgive the small faults of the people around you. ",
     // Virgo
-    "Modesty sets you apart: you prefer to let your work speak for itself rather than boast about it. As a "
-    "perfectionist you pay close attention to detail, and you are rarely satisfied until a job is done properly. Your "
-    "judgement is sound and sensible, so people often come to you for practical advice. Cleanliness and order matter "
-    "to you in your home, your work and your health. You plan carefully before you act, and punctuality is a point of "
-    "honour: you arrive on time and keep to schedules.",
+    "Your symbol is a maiden carrying a sheaf of wheat, and like a good harvester you are modest about work done well, "
+    "happy for the results to speak. Mercury gives you an eye for detail, and earth keeps it practical; together they "
+    "make you a perfectionist with sound judgement, and friends bring you their problems because your advice works. "
+    "Clean rooms and tidy habits steady you. You plan each step before you move, and you are never late for anything.",
     // Libra
-    "A natural diplomat, you can see every side of an argument and find the words that bring opposing people "
-    "together. Your charm is easy and genuine, and you make others feel welcome and appreciated. At heart you are a "
-    "romantic, happiest when you share your life with a partner, and you value courtesy, affection and thoughtful "
-    "gestures. You have an elegant sense of style and a love of beauty, art and harmony in your surroundings. Your "
-    "outlook is optimistic, and you prefer to expect the best of people and of life, even when times are hard. "
-    "Cooperation appeals to you far more than competition, for you believe that fair partnerships and shared effort "
-    "produce better results than anyone could achieve alone.",
+    "Alone among the signs, yours has an object for its symbol, not a creature: the scales. Balance is what you bring "
+    "to every gathering. A diplomat by instinct, you see each side of a quarrel and find the words that let both "
+    "parties step back without losing face. Venus lends you a charm that puts strangers at ease and a romantic heart "
+    "that longs to be shared; you notice the flowers, the letter, the kind gesture. Her gift of elegance shows in your "
+    "dress, your speech and your home. Your outlook is optimistic, since you expect the best of people and are often "
+    "proved right. Cardinal signs begin things, and Libra begins them in company: you know that fair partnership "
+    "achieves more than rivalry.",
     // Scorpio
-    "Intensity marks everything you do. You feel deeply and commit fully to whatever you choose to take on. Your will "
-    "is strong, and once you have decided on a course of action very little can turn you from it. You are determined "
-    "and persistent, able to keep going long after others have given up, and you often succeed through sheer staying "
-    "power. Great reserves of energy, both physical and emotional, let you focus on a single goal with remarkable "
-    "force. On the surface you usually appear calm, controlled and self-possessed, giving little away, but beneath "
-    "that quiet exterior lies a powerful, latent aggression that you keep in check. This hidden strength makes you a "
-    "loyal and formidable ally, and an opponent few would care to cross.",
+    "Pluto and Mars share the rule of your sign, and between them they give you an intensity few can match. A "
+    "friendship, a job or a cause gets all of you, never a part. Your will is strong, and once you have chosen a "
+    "course, neither persuasion nor setbacks will turn you from it. Determined, as fixed signs are, you are the one "
+    "still working when everyone else has gone home, with the physical and emotional energy to keep at it for months. "
+    "Yet, like deep water, you show the world a calm, composed surface that gives little away. Beneath it, as a "
+    "scorpion waits in the shade, lies an aggression you keep in check, which makes you a loyal ally and a dangerous "
+    "enemy.",
     // Sagittarius
-    "Happy-go-lucky and cheerful, you take life as it comes and trust that things will work out well in the end. Your "
-    "outlook is positive and your good humour is infectious, so people enjoy your company and feel lighter when you "
-    "are around. Adventurous by nature, you love to explore, whether that means travelling to distant countries, "
-    "studying new subjects or trying out unfamiliar ideas. Routine bores you, and you need plenty of freedom and open "
-    "space to feel truly alive. You are enterprising and ready to take a chance on a new venture, and your enthusiasm "
-    "often persuades others to join you. You are also an idealist, with a strong belief in truth, fairness and the "
-    "possibility of a better world. That search for meaning may lead you towards philosophy, religion or teaching, "
-    "and you gladly share what you learn with anyone who will listen.",
+    "Jupiter, the planet of good fortune, is your ruler, and it shows. You are happy-go-lucky, taking life as it comes "
+    "and trusting that things will turn out well, and more often than not they do. Your outlook is positive, and your "
+    "cheerfulness lifts everyone around you. Sagittarius is the archer, aiming at a far-off target, and so are you: "
+    "adventurous by nature, you long to travel to distant countries, study new subjects and test unfamiliar ideas. "
+    "Fire gives you the nerve to act on these longings. You are enterprising, quick to back a new venture, and your "
+    "enthusiasm wins others to the cause. Routine cramps you, for a mutable sign needs room to move. For all your "
+    "jokes, you are an idealist with a firm faith in truth and fairness, and the big questions that keep you awake may "
+    "lead you to philosophy, religion or teaching.",
     // Capricorn
-    "You respect tradition and value the lessons of the past, preferring tried-and-tested methods to passing "
-    "fashions. Stable and dependable, you are a steady presence that others gladly lean on when life becomes "
-    "uncertain. You are hard-working and ambitious in a patient way, prepared to climb slowly towards your goals one "
-    "careful step at a time. With money and resources you are prudent, thinking ahead, saving for the future and "
-    "rarely taking unnecessary risks. Your manner is serious and responsible, and as a child you often seemed older "
-    "than your years. You are self-critical and hold yourself to high standards, which pushes you to keep improving. "
-    "Your friends may be few, but those you choose stay loyal to you for life, and you return that loyalty in full.",
+    "Saturn, the planet of time, holds sway over your sign, so you respect whatever has lasted: old customs, proven "
+    "methods and the lessons of those who went before. Earth makes you stable, a steady presence that others lean on "
+    "when everything else is shifting. Capricorn's goat climbs, and so do you: hard-working and ambitious, you choose "
+    "your footing with care and reach summits that quicker rivals never see. With money you are prudent, saving for "
+    "the future and weighing every risk. People call you serious, and even as a child you took your duties to heart. "
+    "You judge yourself more strictly than anyone else does, and that self-criticism keeps you improving. Your friends "
+    "are few, but they are friends for life, and you stand by them as they stand by you.",
     // Aquarius
-    "You have a magnetic personality, and your originality and friendliness attract a wide circle of people. A "
-    "humanitarian at heart, you care for the welfare of society as a whole and want to help build a fairer world. "
-    "Before you form an opinion you like to weigh both sides of a question carefully, and you try to judge matters on "
-    "their merits rather than by prejudice. You are unconventional and independent, happy to go your own way and "
-    "untroubled when others find your ideas unusual. Your mind is sharply intellectual, drawn to science, invention, "
-    "social reform and new ways of thinking. Truth and freedom rank high among your values, and you respect the right "
-    "of every person to be themselves. Many people see you as a visionary, well ahead of your time.",
+    "The water-bearer pours out his jar for everyone, and your care, too, reaches beyond your own circle to humanity "
+    "as a whole. A humanitarian, you want society to treat all its members fairly, and you give time and thought to "
+    "causes that will never repay you. You have a magnetism of an unusual kind: people are drawn less by charm than by "
+    "the originality of your ideas and the frankness of your friendship. Saturn, the older of your rulers, teaches you "
+    "to weigh both sides before you decide and to set prejudice aside. Uranus, the newer, makes you unconventional, "
+    "content to go your own way while others stare. Air is the element of thought, and science, invention and social "
+    "reform feed an intellect always hunting for the next idea.",
     // Pisces
-    "Like the water of your element, you are adaptable, flowing easily with changing circumstances and adjusting to "
-    "new people and places without fuss or complaint. You are friendly and good-natured, always ready to lend a hand "
-    "or a sympathetic ear to anyone in need. Your sensitivity is one of your greatest gifts; you pick up on the "
-    "feelings of others and respond with compassion and understanding. Because you are so warm and accepting, you are "
-    "usually popular, and people of every kind feel comfortable in your company. A strong artistic and imaginative "
-    "side may find expression in music, painting or writing. Deeply home-loving, you feel most at peace in a quiet, "
-    "comfortable place where you can rest, dream and recover.",
+    "Water takes the shape of whatever holds it, and you, a mutable water sign, adapt just as easily to new places and "
+    "new company. Jupiter, one of your two rulers, makes you friendly and good-natured, generous with your time and "
+    "slow to think ill of anyone. Neptune, the other, gives you a sensitivity that borders on the psychic: you feel "
+    "the sorrow behind a bright smile and answer it gently. Such warmth makes you popular, and people of every sort "
+    "relax in your company. Your imagination often finds its way into music, painting or poetry. Yet however far the "
+    "two fishes may swim, you are home-loving at heart, happiest in a quiet, comfortable house where you can rest and "
+    "dream.",
 };
 
 // Appended directly to the main part of Leo's paragraph (SignPositiveTraits[4]).
-const std::string_view LeoPositiveTraitsTail = "You always honour your promises. "
-                                               "You organise brilliantly. Your style is flamboyant.";
+const std::string_view LeoPositiveTraitsTail =
+    "You never break a promise. You organise superbly. Your style is flamboyant.";
 
 const std::array<std::string_view, 12> SignNegativeTraits = {
     // Aries
-    "Your confidence can tip over into arrogance, and you may assume that your way is the only sensible one. When you "
-    "are sure of yourself you tend to become domineering, giving orders instead of asking for help. Your temper is "
-    "short, and when it flares it can be fierce and even violent, though the storm passes quickly. At times you are "
-    "self-centred, so caught up in your own goals that you forget what others need. Slower or more cautious people "
-    "try your patience, and you can be intolerant of views that differ from yours. Once someone has truly wronged "
-    "you, you may hold a grudge for a long time.",
+    "Going first comes so easily to the first sign that you start to believe you deserve to. That is where arrogance "
+    "begins, and leadership turns domineering when you give orders instead of asking. Mars gives you a short temper "
+    "that flares in a moment and can even turn violent, though the storm soon passes. Intent on your own aims, you "
+    "grow self-centred, blind to what the people beside you need, and slower minds or opposing views meet an "
+    "intolerance you would never accept from others. Yet a real injury stays with you: you hold grudges far longer "
+    "than so quick a temper would suggest.",
     // Taurus
-    "Stubbornness is your best-known fault: once your mind is made up, nothing will move you. In relationships you "
-    "may become possessive, treating people as if they belonged to you. Comfort can make you lazy and resistant to "
-    "any effort to change. You may judge life too much by what you own, and you can seem unsociable when you prefer "
-    "your own company. At worst, the wish for security turns into plain greed.",
+    "Stubborn as the bull of Taurus, you plant your feet the moment anyone pushes. In love you turn possessive, "
+    "treating a partner as one more thing you own. Venus's fondness for comfort slides into laziness, and a sign that "
+    "trusts what it can touch is tempted to measure everything by its price. Content by your own fireside, you strike "
+    "friends as unsociable; at worst, the wish for security hardens into greed.",
     // Gemini
-    "Consistency is not your strong point; you may say one thing today and something quite different tomorrow. "
-    "Restless by nature and easily bored, you often leave tasks unfinished once they stop being new. Your nervous "
-    "energy can wear you out and leave you tense and unable to relax. In love and friendship you may seem fickle, "
-    "moving on before others are ready. Your quick wits can turn cunning when you want your own way, and your "
-    "inquisitive streak can lead you to pry into matters that are none of your business.",
+    "Air never settles, and neither do your opinions: you argue one case on Monday and its opposite by Friday, and no "
+    "one can pin you down. Boredom is your enemy, and once a task stops being new you grow restless and drift to the "
+    "next. Mercury's nervous energy hums through you, leaving you tense and unable to switch off. Friends and lovers "
+    "call you fickle, gone before they were ready. Your clever tongue turns cunning when you want something, and an "
+    "inquisitive streak pokes into affairs that are not yours.",
     // Cancer
-    "Your moods can change as often as the tides, and family and friends never know quite which version of you they "
-    "will meet. Indecision is another trap: you may hover on the edge of a choice for so long that the chance passes "
-    "you by. Behind your gentle manner lies a shrewd streak, and you may use it to get your own way without admitting "
-    "what you are doing. When you feel insecure you can become selfish, thinking first of your own safety. Above all, "
-    "you find it hard to let go of people, possessions and old hurts, clinging to the past long after it has ended.",
+    "Your moods wax and wane with the Moon, and the people closest to you never quite know which of your phases will "
+    "greet them. Decisions come hard as well: crab-like, you edge sideways around a choice instead of meeting it "
+    "squarely, and the chance slips away while you hesitate. Under the gentle manner runs a shrewd streak, and you use "
+    "it to get what you want without ever seeming to ask. Insecurity makes you selfish, quick to protect yourself "
+    "first. Worst of all, you cannot let go. People, possessions and old hurts stay clasped in your pincers long after "
+    "their time has passed.",
     // Leo
-    "When your pride is wounded your temper can explode, and at its worst your anger can become violent and "
-    "frightening to anyone nearby. Arrogance is a risk too: you may look down on people you consider less gifted and "
-    "expect their admiration. Once you have taken a position you can be very stubborn, refusing to back down even "
-    "when you are clearly in the wrong. You may become conceited, needing constant praise and sulking when the "
-    "attention moves to someone else. Your opinions can harden into dogma, and you may insist that your view is the "
-    "only correct one. A hunger for power may also grow in you, a wish to control every situation and every person "
-    "within your reach.",
+    "Wound a lion's pride and you will hear it roar. Your temper is slow to wake, but a slight sets it off, and at its "
+    "worst it turns violent and frightens everyone nearby. A king expects homage, and arrogance tempts you to look "
+    "down on those you judge less gifted. Like every fixed sign, you dig in: admitting a mistake feels like losing a "
+    "crown, so you defend a bad position long after you know it is wrong. Praise becomes a need, and you sulk, "
+    "conceited and hurt, when the spotlight moves on. Your convictions harden into dogma that no one may question. "
+    "Left unchecked, the Sun's wish to shine becomes a hunger for power over everyone within reach.",
     // Virgo
-    "Details that others barely notice can make you fussy. You tend to worry, turning over every possible problem "
-    "until it keeps you awake. At times you seem unsociable and withdraw from company. Often you are harshly "
-    "self-critical, never quite pleased with your own efforts. When you are tired or under strain you become "
-    "irritable and quick to find fault.",
+    "Mercury's sharp eye, turned on trifles, makes you fussy, and a mind that spots every flaw soon starts to worry "
+    "about flaws that have not yet appeared. Tired by all that vigilance, you turn unsociable and retreat from "
+    "company. The harshest critic you face is yourself, and under strain that critic turns outward, so that you snap "
+    "at whoever is nearest.",
     // Libra
-    "Weighing every option, you may stay painfully indecisive until the moment to act has gone. You are sometimes "
-    "gullible, trusting people who do not deserve it. Your charm can become flirtatious, causing misunderstandings. "
-    "Comfort and pleasure tempt you, and you can be self-indulgent, giving in to them too easily. Because you hate "
-    "conflict, you may try to keep the peace at any cost, even when standing firm would be wiser.",
+    "Scales that weigh every option may never come to rest, and the moment to act passes while you are still "
+    "deliberating. A trusting nature leaves you gullible, and charm slips into flirtation that others misread. "
+    "Pleasure tempts you, and you indulge yourself more than is good for you. Hating a scene, you buy peace at any "
+    "cost, even when a firm refusal would serve you better.",
     // Scorpio
-    "Your bluntness can reach the point of cruelty, for you say exactly what you think without softening it for the "
-    "listener. The desire to understand what lies beneath the surface can make you prying, digging into other "
-    "people's secrets while guarding your own closely. You are temperamental, and your moods can shift from cool to "
-    "stormy with little warning. When you feel betrayed or pushed too far, the aggression you usually keep hidden may "
-    "break out, and you can turn violent. Forgiving, let alone forgetting, comes very hard to you.",
+    "The scorpion's sting is in your tongue: you are blunt to the point of cruelty, saying exactly what you think and "
+    "leaving others to nurse the wound. Pluto draws you towards whatever is hidden, and the investigator in you turns "
+    "prying, digging into other people's secrets while you guard your own. Your calm hides a changeable temper, and a "
+    "cool mood can turn stormy without warning. When someone betrays your trust or pushes you too far, the aggression "
+    "you hold down breaks loose, and you may turn violent. Forgiveness comes slowly, if at all.",
     // Sagittarius
-    "Your honesty has a sharp edge, and you can be too outspoken, blurting out the truth without thinking about how "
-    "it will hurt. Restless, you may drift from place to place, job to job or plan to plan. Delays and details make "
-    "you impatient, and your temper can be explosive when you feel restricted. You may boast about your adventures "
-    "and achievements, and at times you act irresponsibly, making promises you later forget to keep.",
+    "Your honesty has no brakes: outspoken, you blurt out truths without a thought for the bruises they leave. "
+    "Restless, you drift from place to place and plan to plan like an arrow that never lands. Delays make you "
+    "impatient, and when you feel fenced in, your temper is explosive. Jupiter enlarges everything, your stories "
+    "included, and you boast; promises made lightly are as lightly forgotten, which friends rightly call "
+    "irresponsible.",
     // Capricorn
-    "Rigid thinking is your chief danger: you cling to old rules and familiar routines even when they no longer serve "
-    "any purpose. Your ambition can grow excessive, so that success and status matter more to you than the people you "
-    "love. Once you have settled on a plan you can be stubborn and unwilling to hear other points of view. In "
-    "positions of authority you may become domineering and demand obedience rather than earn respect. Spells of "
-    "moodiness can settle on you as well, and your outlook can turn pessimistic, expecting the worst before anything "
-    "has gone wrong.",
+    "Saturn's love of rules can set into rigidity, and you keep to old routines long after they have stopped serving "
+    "anyone. Ambition drives you too hard, until status and success count for more than the people you love. On a "
+    "chosen path you are stubborn, deaf to other views and to every argument. Given authority, you demand obedience "
+    "instead of earning respect, and colleagues find you domineering. Saturn is a cold, heavy planet, too. Dark moods "
+    "settle on you for days at a time, and a pessimistic streak makes you count the losses before the venture has "
+    "begun.",
     // Aquarius
-    "Although you are friendly, you can be slow to make close friends, keeping people at a polite distance until you "
-    "are sure of them. You may become a loner, more comfortable with ideas than with feelings and reluctant to share "
-    "your inner life. Others sometimes find you unreliable, because you can lose interest in a commitment once "
-    "something more exciting comes along. A whimsical streak leads you to follow sudden notions and odd fancies that "
-    "make little sense to anyone else. Above all you are unpredictable, changing your mind or your plans without "
-    "warning, and this can leave friends and partners feeling unsettled. Your love of independence can also make you "
-    "seem cold, detached or stubbornly contrary.",
+    "Your friendliness has a cool edge. You like people in general but take a long time to let any one person close, "
+    "so real friendships are slow to form. At ease with ideas, you drift into the life of a loner, more comfortable "
+    "with a theory than with someone's tears. Uranus makes you hungry for the new, so a commitment that looked "
+    "exciting last month is dropped once a fresher cause appears, and you earn a name for being unreliable. A "
+    "whimsical streak sends you after notions that make sense only to you. Most of all you are unpredictable: plans, "
+    "opinions and even partners change without warning, and those who love you never feel quite settled.",
     // Pisces
-    "You may seek sympathy too often, presenting yourself as the helpless victim of circumstance and hoping someone "
-    "will rescue you. Dreamy by temperament, you drift into fantasy when reality becomes difficult. In everyday "
-    "matters you are often impractical, and others may find you unreliable because you forget arrangements or change "
-    "your mind. At times a deep melancholy settles over you, and you withdraw into silent sadness.",
+    "When life turns hard you look for sympathy, casting yourself as the victim and waiting to be rescued. Neptune's "
+    "mists make you dreamy, and the practical side of life, from bills to timetables, slips through your fingers. "
+    "Appointments are forgotten and promises drift, so friends learn that you are unreliable. At times a deep "
+    "melancholy rises in you, and you withdraw into a sadness no one can reach.",
 };
 
 } // namespace orbelle::modLearnAstrology::prose
