@@ -63,6 +63,15 @@ bench:
 soak: build
 	ctest --preset $(PRESET) -L soak
 
+# What a person sees: tst_byeye (part of `make test`) compares the real screens with the
+# pictures in tests/app/references/. After an intended change of the look,
+# `make references` rewrites the references that changed (review them in the diff);
+# `make screenshots` renders the README's pictures in docs/screenshots/ the same way.
+.PHONY: references screenshots
+references screenshots: configure
+	cmake --build --preset $(PRESET) -j $(JOBS) --target tst_byeye
+	ORBELLE_BYEYE=$@ ctest --preset $(PRESET) -R '^tst_byeye$$'
+
 # The program used by ear: the real Orca listens while tests/a11y/walk.py goes through a
 # learn walk, a whole test and its report by keyboard; transcript and logs land in
 # build/$(PRESET)/a11y/.

@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 
 namespace orbelle::app {
 
@@ -65,6 +66,13 @@ LearnScreen::LearnScreen(QWidget* parent)
     QPalette frame = lblValue->palette();
     frame.setColor(QPalette::WindowText, DarkGreen); // the frame's colour: unseen until focused
     lblValue->setPalette(frame);
+    // A paragraph that still overflows (a wider font, a larger scale) scrolls on the
+    // panel's colours, not on a light default bar; the arrows stay white when the frame
+    // colour changes with the focus.
+    QPalette bar(Green, DarkGreen);
+    bar.setColor(QPalette::WindowText, White);
+    bar.setColor(QPalette::ButtonText, White);
+    lblValue->verticalScrollBar()->setPalette(bar);
     place(lblValue, 960, 825, 7095, 2535);
 
     cmdBackToMain = makeButton(this, QStringLiteral("cmdBackToMain_0"), tr("&Back To Main"));
