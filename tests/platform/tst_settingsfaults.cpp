@@ -24,6 +24,7 @@
 #include <cerrno>
 #include <cstring>
 #include <thread>
+#include <utility>
 
 namespace {
 
@@ -121,8 +122,11 @@ QString ownMountNamespace() {
 class TestSettingsFaults : public QObject {
     Q_OBJECT
 
+public:
+    explicit TestSettingsFaults(QString noMounts)
+        : m_noMounts(std::move(noMounts)) {}
+
 private slots:
-    void initTestCase();
     void failingFilesystem_data();
     void failingFilesystem();
     void failingCall_data();
@@ -132,10 +136,6 @@ private slots:
 private:
     QString m_noMounts;
 };
-
-void TestSettingsFaults::initTestCase() {
-    m_noMounts = ownMountNamespace();
-}
 
 void TestSettingsFaults::failingFilesystem_data() {
     QTest::addColumn<int>("pagesLeft"); // -1: mounted read-only
@@ -275,5 +275,10 @@ void TestSettingsFaults::swapRace() {
     }
 }
 
-QTEST_GUILESS_MAIN(TestSettingsFaults)
+int main(int argc, char** argv) {
+    // Before Qt starts a thread: only a process of one thread may make a user namespace.
+    TestSettingsFaults test(ownMountNamespace());
+    QCoreApplication application(argc, argv);
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_settingsfaults.moc"
