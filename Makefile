@@ -38,7 +38,7 @@ package:
 # libFuzzer: every target for FUZZ_SECONDS on its own working corpus in build/fuzz,
 # seeded from fuzz/corpus; findings land in build/fuzz/findings/<target>/.
 FUZZ_SECONDS ?= 60
-FUZZ_TARGETS := fuzz_scramble fuzz_storeddate
+FUZZ_TARGETS := fuzz_scramble fuzz_storeddate fuzz_initext
 .PHONY: fuzz bench soak
 fuzz:
 	@scripts/install-deps.sh build fuzz
