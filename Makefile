@@ -38,7 +38,7 @@ package:
 # libFuzzer: every target for FUZZ_SECONDS on its own working corpus in build/fuzz,
 # seeded from fuzz/corpus; findings land in build/fuzz/findings/<target>/.
 FUZZ_SECONDS ?= 60
-FUZZ_TARGETS := fuzz_scramble fuzz_storeddate
+FUZZ_TARGETS := fuzz_scramble fuzz_storeddate fuzz_initext
 .PHONY: fuzz bench soak
 fuzz:
 	@scripts/install-deps.sh build fuzz
@@ -59,7 +59,8 @@ bench:
 	cmake --build --preset release -j $(JOBS) --target orbelle_startbench orbelle_barewindow
 	bench/startup.sh build/release/bin
 
-# 500 whole tests and 500 learn walks in one process: make soak [PRESET=asan]
+# 500 whole tests and 500 learn walks in one process, and the start soak (copies killed
+# while writing the settings, ten copies started at once): make soak [PRESET=asan]
 soak: build
 	ctest --preset $(PRESET) -L soak
 

@@ -9,6 +9,8 @@
 #include <QScreen>
 #include <QWidget>
 
+#include <algorithm>
+
 namespace orbelle::app::look {
 
 QFont verdana(qreal points, bool bold) {
@@ -74,8 +76,14 @@ void place(QWidget* widget, int left, int top, int width, int height) {
 }
 
 void centreOn(QWidget* window, const QScreen* screen) {
-    if (screen)
-        window->move(screen->availableGeometry().center() - window->rect().center());
+    if (!screen)
+        return;
+    const QRect area = screen->availableGeometry();
+    // A window larger than the screen (a fixed layout at a large scale factor) would
+    // centre with its title bar above the top edge, where nobody can grab it: it goes no
+    // higher and no further left than the available area, and spills right and down.
+    const QPoint centred = area.center() - window->rect().center();
+    window->move(std::max(centred.x(), area.left()), std::max(centred.y(), area.top()));
 }
 
 } // namespace orbelle::app::look

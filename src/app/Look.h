@@ -55,7 +55,8 @@ QPushButton* makeButton(QWidget* parent, const QString& name, const QString& cap
 // Places a widget at its layout rectangle (in twips) inside its parent.
 void place(QWidget* widget, int left, int top, int width, int height);
 
-// Moves a window to the middle of the screen's available area; nothing when there is no screen.
+// Moves a window to the middle of the screen's available area, its top-left corner (and
+// with it the title bar) kept inside that area; nothing when there is no screen.
 void centreOn(QWidget* window, const QScreen* screen);
 
 } // namespace orbelle::app::look

@@ -7,6 +7,7 @@
 #include "app/frmMain.h"
 #include "app/modHelp.h"
 #include "platform/Mt19937Random.h"
+#include "platform/qt/GuiApplication.h"
 #include "platform/qt/QtClipboard.h"
 #include "platform/qt/QtClock.h"
 #include "platform/qt/QtMessageBox.h"
@@ -18,10 +19,13 @@
 #include <QFileInfo>
 #include <QIcon>
 
+#include <memory>
+
 using namespace orbelle;
 
 int main(int argc, char* argv[]) {
-    QApplication application(argc, argv);
+    const std::unique_ptr<QApplication> application =
+        platform::startGuiOrExit(argc, argv, "Orbelle needs a graphical desktop: no X11 or Wayland display was found.");
     // The settings belong to the executable's base name ("Orbelle" as installed).
     const QString name = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
     QApplication::setApplicationName(name);

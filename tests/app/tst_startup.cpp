@@ -72,9 +72,8 @@ void storeDate(FakeSettingsStore& settings, const QDate& date) {
         modHelp::ScrambleText(modHelp::ShortDateText(date, QLocale()).toStdString());
 }
 
-// Starts the real program for a user whose home is `home`; returns the path of the
-// lock it takes.
-QString startProgram(QProcess& process, const QTemporaryDir& home) {
+// The environment of a user whose home is `home`, on the offscreen platform.
+QProcessEnvironment programEnvironment(const QTemporaryDir& home) {
     const QString runtime = home.filePath("run");
     QDir().mkpath(runtime);
     // Qt only trusts a runtime folder that is private to its user.
@@ -84,9 +83,15 @@ QString startProgram(QProcess& process, const QTemporaryDir& home) {
     environment.insert("XDG_CONFIG_HOME", home.filePath("config"));
     environment.insert("XDG_RUNTIME_DIR", runtime);
     environment.insert("QT_QPA_PLATFORM", "offscreen");
-    process.setProcessEnvironment(environment);
+    return environment;
+}
+
+// Starts the real program for a user whose home is `home`; returns the path of the
+// lock it takes.
+QString startProgram(QProcess& process, const QTemporaryDir& home) {
+    process.setProcessEnvironment(programEnvironment(home));
     process.start(QStringLiteral(ORBELLE_EXECUTABLE), {});
-    return runtime + "/Orbelle.lock";
+    return home.filePath("run/Orbelle.lock");
 }
 
 } // namespace
@@ -102,6 +107,8 @@ private slots:
     void realRunningCopyRefusesASecondStart();
     void killedCopyDoesNotBlockTheNextStart();
     void hugeSettingsFileUnderAMemoryLimit();
+    void noDisplay_data();
+    void noDisplay();
 };
 
 void TestStartup::cleanup() {
@@ -225,6 +232,35 @@ void TestStartup::hugeSettingsFileUnderAMemoryLimit() {
     QCOMPARE(QFileInfo(settings).lastModified(), modified);
     program.kill();
     QVERIFY(program.waitForFinished());
+}
+
+void TestStartup::noDisplay_data() {
+    QTest::addColumn<QString>("platform"); // QT_QPA_PLATFORM, unset when empty
+    QTest::newRow("no X11 or Wayland display") << QString();
+    QTest::newRow("a platform that does not exist") << QStringLiteral("bogus");
+}
+
+void TestStartup::noDisplay() {
+    QFETCH(QString, platform);
+    QTemporaryDir home;
+    QVERIFY(home.isValid());
+    QProcessEnvironment environment = programEnvironment(home);
+    const QStringList before = QDir(home.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        environment.remove(QString::fromLatin1(name));
+    if (!platform.isEmpty())
+        environment.insert("QT_QPA_PLATFORM", platform);
+    QProcess program;
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral(ORBELLE_EXECUTABLE), {});
+    QVERIFY(program.waitForFinished(20000));
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program.exitCode(), 1);
+    QCOMPARE(program.readAllStandardError(),
+             QByteArray("Orbelle needs a graphical desktop: no X11 or Wayland display was found.\n"));
+    // Nothing written: no settings, no lock.
+    QCOMPARE(QDir(home.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), before);
+    QVERIFY(QDir(home.filePath("run")).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
 }
 
 QTEST_MAIN(TestStartup)

@@ -14,6 +14,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -102,6 +103,9 @@ private slots:
     void leftoverCopiesGoAtTheNextWrite();
     void leftoverWriteLock_data();
     void leftoverWriteLock();
+    void symlinkedFileStaysALink();
+    void unusableHome_data();
+    void unusableHome();
 };
 
 void TestSettingsPath::notASettingsFile_data() {
@@ -219,16 +223,17 @@ void TestSettingsPath::leftoverCopiesGoAtTheNextWrite() {
 
 void TestSettingsPath::leftoverWriteLock_data() {
     QTest::addColumn<QString>("thing");
-    QTest::addColumn<bool>("written");
-    // A copy killed between creating the write lock and filling it in.
+    QTest::addColumn<bool>("removed");
+    // A copy of an earlier version killed between creating its write lock and filling it in.
     QTest::newRow("empty file") << QStringLiteral("empty file") << true;
+    // Stuck for good: the date still moves on, and the thing stays as it is.
     QTest::newRow("directory") << QStringLiteral("directory") << false;
     QTest::newRow("FIFO") << QStringLiteral("FIFO") << false;
 }
 
 void TestSettingsPath::leftoverWriteLock() {
     QFETCH(QString, thing);
-    QFETCH(bool, written);
+    QFETCH(bool, removed);
     QTemporaryDir home;
     QVERIFY(home.isValid());
     const QString folder = home.filePath(QStringLiteral("Orbelle"));
@@ -247,15 +252,85 @@ void TestSettingsPath::leftoverWriteLock() {
     Seams seams(home.path());
     QElapsedTimer clock;
     clock.start();
-    QCOMPARE(modHelp::TryWriteSetting(seams.services, "Duration", "12/6/2026"), written);
+    QVERIFY(modHelp::TryWriteSetting(seams.services, "Duration", "12/6/2026"));
     // QSettings alone waited 30 s on the empty file, and for ever on the others.
     QVERIFY(clock.elapsed() < 5000);
-    if (written) {
+    QCOMPARE(modHelp::ReadSetting(seams.services, "Duration"), std::string("12/6/2026"));
+    if (removed) {
         QCOMPARE(listing(folder), QStringList{QStringLiteral("Orbelle.conf")});
     } else {
         QCOMPARE(snapshot(lock), before);
-        QCOMPARE(listing(folder), QStringList{QStringLiteral("Orbelle.conf.lock")});
+        QCOMPARE(listing(folder), QStringList({QStringLiteral("Orbelle.conf"), QStringLiteral("Orbelle.conf.lock")}));
     }
+}
+
+void TestSettingsPath::symlinkedFileStaysALink() {
+    // Settings kept in a folder of dotfiles, linked into place.
+    QTemporaryDir home;
+    QVERIFY(home.isValid());
+    QVERIFY(QDir().mkpath(home.filePath(QStringLiteral("Orbelle"))));
+    QVERIFY(QDir().mkpath(home.filePath(QStringLiteral("dotfiles"))));
+    const QString target = home.filePath(QStringLiteral("dotfiles/orbelle.conf"));
+    const QString path = home.filePath(QStringLiteral("Orbelle/Orbelle.conf"));
+    QVERIFY(QFile::link(QStringLiteral("../dotfiles/orbelle.conf"), path));
+    QFile file(target);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(DateFileBytes), DateFileBytes.size());
+    file.close();
+
+    Seams seams(home.path());
+    QVERIFY(modHelp::TryWriteSetting(seams.services, "Duration", "1/2/2027"));
+    QCOMPARE(QFileInfo(path).symLinkTarget(), target);
+    QCOMPARE(modHelp::ReadSetting(seams.services, "Duration"), std::string("1/2/2027"));
+    QCOMPARE(listing(home.filePath(QStringLiteral("dotfiles"))), QStringList{QStringLiteral("orbelle.conf")});
+    QCOMPARE(listing(home.filePath(QStringLiteral("Orbelle"))), QStringList{QStringLiteral("Orbelle.conf")});
+}
+
+void TestSettingsPath::unusableHome_data() {
+    QTest::addColumn<QByteArray>("home"); // a name in a temporary folder, "-" for unset
+    QTest::addColumn<bool>("created");    // whether the home folder exists
+    QTest::newRow("usable") << QByteArray("home") << true;
+    QTest::newRow("unset") << QByteArray("-") << false;
+    QTest::newRow("empty") << QByteArray() << false;
+    QTest::newRow("not UTF-8") << QByteArray("h\xE9me") << true;
+    QTest::newRow("missing") << QByteArray("gone") << false;
+}
+
+void TestSettingsPath::unusableHome() {
+    QFETCH(QByteArray, home);
+    QFETCH(bool, created);
+    QTemporaryDir parent;
+    QVERIFY(parent.isValid());
+    const QByteArray homePath = QFile::encodeName(parent.path()) + '/' + home;
+    if (created)
+        QVERIFY(::mkdir(homePath.constData(), 0700) == 0);
+    const QStringList parentBefore = listing(parent.path());
+    const bool rootHadConfig = QFileInfo::exists(QStringLiteral("/.config"));
+    const QByteArray savedHome = qgetenv("HOME");
+    const QByteArray savedConfig = qgetenv("XDG_CONFIG_HOME");
+    qunsetenv("XDG_CONFIG_HOME");
+    if (home == "-")
+        qunsetenv("HOME");
+    else
+        qputenv("HOME", home.isEmpty() ? home : homePath);
+
+    Seams seams(QtSettingsStore::defaultFolder());
+    modHelp::UpdateReminder(seams.services);
+    qputenv("HOME", savedHome);
+    qputenv("XDG_CONFIG_HOME", savedConfig);
+    if (savedConfig.isEmpty())
+        qunsetenv("XDG_CONFIG_HOME");
+
+    if (home == "home") {
+        QVERIFY(QFileInfo::exists(parent.filePath(QStringLiteral("home/.config/Orbelle/Orbelle.conf"))));
+        return;
+    }
+    // No settings for the run, and no folder made anywhere in their place.
+    QVERIFY(seams.box.shown.empty());
+    QCOMPARE(listing(parent.path()), parentBefore);
+    if (created)
+        QVERIFY(QDir(QFile::decodeName(homePath)).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
+    QCOMPARE(QFileInfo::exists(QStringLiteral("/.config")), rootHadConfig);
 }
 
 QTEST_GUILESS_MAIN(TestSettingsPath)

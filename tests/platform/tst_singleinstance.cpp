@@ -14,6 +14,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -180,9 +182,12 @@ void TestSingleInstance::leftoverLockFile_data() {
         << QStringLiteral("symlink") << QByteArray("the user's own\n") << QByteArray("locked");
     // Qt would wait for ever reading it.
     QTest::newRow("FIFO") << QStringLiteral("FIFO") << QByteArray() << QByteArray("locked");
-    // Between creating the file and locking it, a starting copy leaves it empty for a
-    // moment; a simultaneous start must not take it away.
-    QTest::newRow("empty, just created") << QStringLiteral("fresh file") << QByteArray() << QByteArray("running");
+    // Neither an empty file's youth nor a living process of the same name makes a copy:
+    // only holding the lock does.
+    QTest::newRow("empty, just created") << QStringLiteral("fresh file") << QByteArray() << QByteArray("locked");
+    QTest::newRow("naming a live process of the same name that holds no lock")
+        << QStringLiteral("look-alike") << QByteArray() << QByteArray("locked");
+    QTest::newRow("empty, held by a live process") << QStringLiteral("held") << QByteArray() << QByteArray("running");
 }
 
 void TestSingleInstance::leftoverLockFile() {
@@ -212,9 +217,24 @@ void TestSingleInstance::leftoverLockFile() {
     } else if (kind == QStringLiteral("FIFO")) {
         QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
     }
+    Holder lookAlike;
+    if (kind == QStringLiteral("look-alike")) {
+        lookAlike = startHolder(dir.filePath(QStringLiteral("elsewhere.lock")));
+        QCOMPARE(lookAlike.answer, QByteArray("locked"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray::number(lookAlike.process->processId()) + "\nlockholder\n" +
+                   QSysInfo::machineHostName().toUtf8() + '\n');
+    }
+    const int held =
+        kind == QStringLiteral("held") ? ::open(QFile::encodeName(path).constData(), O_RDWR | O_CREAT, 0644) : -1;
+    if (kind == QStringLiteral("held"))
+        QVERIFY(held >= 0 && ::flock(held, LOCK_EX | LOCK_NB) == 0);
     // A lock that no live process holds is taken over quietly, or it would shut the user
     // out until the runtime folder is cleared (logout, reboot).
     Holder holder = startHolder(path, QProcess::SeparateChannels);
+    if (held >= 0)
+        ::close(held);
     QCOMPARE(holder.answer, answer);
     QVERIFY(release(holder));
     QCOMPARE(holder.process->readAllStandardError(), QByteArray());

@@ -3,82 +3,80 @@
 
 #include "platform/qt/QtSettingsStore.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QLockFile>
-#include <QSettings>
-#include <QStandardPaths>
+#include "platform/qt/IniText.h"
+#include "platform/qt/SettingsFile.h"
 
+#include <QFile>
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cerrno>
+#include <cstring>
 #include <utility>
 
 namespace orbelle::platform {
 
 namespace {
 
-enum class Found { Nothing, SettingsFile, SomethingElse };
-
-// QSettings opens, reads and replaces whatever the path leads to: it waits for ever on
-// a FIFO, reads a huge file whole, and writes its new copy over the target of a
-// symlink whatever that target is (a device node included). So the path is looked at
-// first with stat(), which opens nothing: a FIFO is never opened and a device never
-// touched, and QSettings only ever sees a regular file of settings size.
-Found inspect(const QString& path) {
-    const QByteArray native = QFile::encodeName(path);
-    struct stat target {};
-    if (::stat(native.constData(), &target) != 0) {
-        const bool missing = errno == ENOENT || errno == ENOTDIR;
-        struct stat link {};
-        // A symlink that leads nowhere is not followed: a write would create its target.
-        if (missing && ::lstat(native.constData(), &link) != 0)
-            return Found::Nothing;
-        return Found::SomethingElse;
-    }
-    if (!S_ISREG(target.st_mode) || target.st_size > QtSettingsStore::LargestFile)
-        return Found::SomethingElse;
-    return Found::SettingsFile;
+// An absolute path whose bytes survive decoding, so that the folder used is the folder
+// named; empty otherwise.
+QString usablePath(const QByteArray& path) {
+    if (!path.startsWith('/'))
+        return {};
+    const QString decoded = QFile::decodeName(path);
+    return QFile::encodeName(decoded) == path ? decoded : QString();
 }
 
-// QSettings guards a write with the lock file <file>.lock and waits for it without a
-// limit: for ever on a folder or FIFO in its place, 30 s on the empty file that a copy
-// killed while taking it leaves. A leftover that no running process holds is cleared
-// here (QLockFile only removes a file nobody holds locked); anything else makes the
-// write fail at once and stays as it is. A copy of the program that is writing at this
-// moment keeps its lock, and this write fails rather than wait.
-bool writeLockIsFree(const QString& path) {
-    const QString lockPath = path + QLatin1String(".lock");
-    struct stat entry {};
-    if (::lstat(QFile::encodeName(lockPath).constData(), &entry) != 0)
-        return errno == ENOENT;
-    if (!S_ISREG(entry.st_mode))
-        return false;
-    QLockFile(lockPath).removeStaleLockFile();
-    return ::lstat(QFile::encodeName(lockPath).constData(), &entry) != 0 && errno == ENOENT;
+bool isRegularEntry(int folder, const char* name, struct stat& entry) {
+    return ::fstatat(folder, name, &entry, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(entry.st_mode);
 }
 
-// QSaveFile writes the new copy beside the file as <name>.XXXXXX (six random letters)
-// and renames it into place; a copy killed in between leaves that file behind. Only
-// the program's own folder is swept: next to a symlink's target elsewhere, such a
+// Earlier versions wrote a new copy beside the file as <name>.XXXXXX (six letters), as
+// this one does, and renamed it into place; a copy killed in between leaves it behind.
+// Only the program's own folder is swept: next to a symlink's target elsewhere, such a
 // name could be the user's.
-void removeLeftoverCopies(const QString& path) {
-    const QFileInfo file(path);
-    if (file.isSymLink())
+void removeLeftoverCopies(int folder, const QByteArray& name) {
+    DIR* listing = ::fdopendir(::fcntl(folder, F_DUPFD_CLOEXEC, 0));
+    if (!listing)
         return;
-    const QString stem = file.fileName() + QLatin1Char('.');
-    QDir folder = file.dir();
-    const QStringList names =
-        folder.entryList({stem + QStringLiteral("??????")}, QDir::Files | QDir::Hidden | QDir::NoSymLinks);
-    for (const QString& name : names) {
+    while (const dirent* found = ::readdir(listing)) {
+        const qsizetype length = qsizetype(std::strlen(found->d_name));
+        if (length != name.size() + 7 || std::strncmp(found->d_name, name.constData(), size_t(name.size())) != 0 ||
+            found->d_name[name.size()] != '.')
+            continue;
         bool letters = true;
-        for (const QChar c : QStringView(name).mid(stem.size()))
-            letters = letters && ((c >= QLatin1Char('a') && c <= QLatin1Char('z')) ||
-                                  (c >= QLatin1Char('A') && c <= QLatin1Char('Z')));
-        if (letters && QFileInfo(folder.filePath(name)).size() <= QtSettingsStore::LargestFile)
-            folder.remove(name);
+        for (qsizetype at = name.size() + 1; at < length; ++at) {
+            const char c = found->d_name[at];
+            letters = letters && ((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'));
+        }
+        struct stat entry {};
+        if (letters && isRegularEntry(folder, found->d_name, entry) && entry.st_size <= QtSettingsStore::LargestFile)
+            ::unlinkat(folder, found->d_name, 0);
     }
+    ::closedir(listing);
+}
+
+// Earlier versions guarded a write with the lock file <name>.lock, and a copy killed
+// while holding it left it behind. A plain file that nobody holds locked is removed; a
+// folder, FIFO or anything else there stays, and no longer matters: a write replaces
+// the file in one rename, so it needs no lock.
+void removeLeftoverWriteLock(int folder, const QByteArray& name) {
+    const QByteArray lockName = name + ".lock";
+    struct stat seen {};
+    if (!isRegularEntry(folder, lockName.constData(), seen))
+        return;
+    const Descriptor lock(::openat(folder, lockName.constData(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC));
+    struct stat opened {};
+    if (!lock.isOpen() || ::fstat(lock.get(), &opened) != 0 || !S_ISREG(opened.st_mode) ||
+        ::flock(lock.get(), LOCK_EX | LOCK_NB) != 0)
+        return;
+    if (isRegularEntry(folder, lockName.constData(), seen) && seen.st_ino == opened.st_ino &&
+        seen.st_dev == opened.st_dev)
+        ::unlinkat(folder, lockName.constData(), 0);
 }
 
 } // namespace
@@ -87,7 +85,16 @@ QtSettingsStore::QtSettingsStore(QString folder)
     : m_folder(std::move(folder)) {}
 
 QString QtSettingsStore::defaultFolder() {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    const QByteArray configHome = qgetenv("XDG_CONFIG_HOME");
+    // A relative XDG_CONFIG_HOME counts as unset.
+    if (configHome.startsWith('/'))
+        return usablePath(configHome);
+    const QByteArray home = qgetenv("HOME");
+    const QString decodedHome = usablePath(home);
+    struct stat entry {};
+    if (decodedHome.isEmpty() || ::stat(home.constData(), &entry) != 0 || !S_ISDIR(entry.st_mode))
+        return {};
+    return decodedHome + QLatin1String("/.config");
 }
 
 QString QtSettingsStore::filePath(const std::string& application) const {
@@ -98,24 +105,22 @@ QString QtSettingsStore::filePath(const std::string& application) const {
 std::optional<std::string> QtSettingsStore::read(const std::string& application, const std::string& section,
                                                  const std::string& key, const std::string& fallback) {
     try {
-        const QString path = filePath(application);
-        switch (inspect(path)) {
-        case Found::Nothing:
-            return fallback;
-        case Found::SomethingElse:
+        if (m_folder.isEmpty())
             return std::nullopt;
-        case Found::SettingsFile:
+        const QString name = QString::fromStdString(application);
+        const SettingsFile file(QFile::encodeName(m_folder + QLatin1Char('/') + name),
+                                QFile::encodeName(name + QLatin1String(".conf")), LargestFile);
+        switch (file.state()) {
+        case SettingsFile::State::Missing:
+            return fallback;
+        case SettingsFile::State::Unusable:
+            return std::nullopt;
+        case SettingsFile::State::Read:
             break;
         }
-        QSettings settings(path, QSettings::IniFormat);
-        // Junk in the file is only a FormatError: what can be read of it still counts.
-        if (settings.status() == QSettings::AccessError)
-            return std::nullopt;
-        const QString fullKey = QString::fromStdString(section) + QLatin1Char('/') + QString::fromStdString(key);
-        const QVariant value = settings.value(fullKey);
-        if (!value.isValid() || !value.canConvert<QString>())
-            return fallback;
-        return value.toString().toStdString();
+        const std::optional<QString> text =
+            ini::textValue(file.contents(), QString::fromStdString(section), QString::fromStdString(key));
+        return text ? text->toStdString() : fallback;
     } catch (...) {
         return std::nullopt;
     }
@@ -124,21 +129,29 @@ std::optional<std::string> QtSettingsStore::read(const std::string& application,
 bool QtSettingsStore::write(const std::string& application, const std::string& section, const std::string& key,
                             const std::string& value) {
     try {
-        const QString path = filePath(application);
-        if (inspect(path) == Found::SomethingElse || !writeLockIsFree(path))
+        if (m_folder.isEmpty())
             return false;
-        bool written = false;
-        {
-            QSettings settings(path, QSettings::IniFormat);
-            const QString fullKey = QString::fromStdString(section) + QLatin1Char('/') + QString::fromStdString(key);
-            settings.setValue(fullKey, QString::fromStdString(value));
-            settings.sync();
-            // A FormatError only says the old contents were junk; the new entry was written.
-            written = settings.status() != QSettings::AccessError;
-        }
-        if (written)
-            removeLeftoverCopies(path);
-        return written;
+        const QString name = QString::fromStdString(application);
+        const QByteArray base = QFile::encodeName(m_folder);
+        const QByteArray folder = QFile::encodeName(m_folder + QLatin1Char('/') + name);
+        // One level at a time, each inside a folder that exists: the configuration folder
+        // (private, as the desktop's conventions ask) and the program's own in it.
+        if ((::mkdir(base.constData(), 0700) != 0 && errno != EEXIST) ||
+            (::mkdir(folder.constData(), 0777) != 0 && errno != EEXIST))
+            return false;
+        const QByteArray fileName = QFile::encodeName(name + QLatin1String(".conf"));
+        SettingsFile file(folder, fileName, LargestFile);
+        if (file.state() == SettingsFile::State::Unusable)
+            return false;
+        const std::optional<QByteArray> updated =
+            ini::withTextValue(file.contents(), QString::fromStdString(section), QString::fromStdString(key),
+                               QString::fromStdString(value));
+        if (!updated || !file.replace(*updated))
+            return false;
+        if (!file.throughSymlink())
+            removeLeftoverCopies(file.folder(), fileName);
+        removeLeftoverWriteLock(file.folder(), fileName);
+        return true;
     } catch (...) {
         return false;
     }

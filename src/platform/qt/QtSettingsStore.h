@@ -10,7 +10,8 @@
 namespace orbelle::platform {
 
 // An INI file per application: <folder>/<application>/<application>.conf, with one
-// group per section. Only a regular file, or a symlink to one, counts as the store.
+// group per section. Only a regular file, or a symlink to one, counts as the store; it
+// is read whole through one descriptor and replaced whole, never written in place.
 class QtSettingsStore final : public SettingsStore {
 public:
     // The program's own file holds one entry in under 100 bytes. 64 KiB leaves room for
@@ -19,6 +20,7 @@ public:
     // (a disk image linked by mistake, a runaway file) and is neither read nor replaced.
     static constexpr qint64 LargestFile = 64 * 1024;
 
+    // An empty folder means no settings at all: nothing is read or written.
     explicit QtSettingsStore(QString folder);
 
     std::optional<std::string> read(const std::string& application, const std::string& section, const std::string& key,
@@ -28,7 +30,10 @@ public:
 
     QString filePath(const std::string& application) const;
 
-    // The user's configuration folder (~/.config on Linux).
+    // The user's configuration folder: $XDG_CONFIG_HOME, or ~/.config. Empty when the
+    // environment names no usable one (HOME unset, empty, relative, missing, or bytes
+    // that are not UTF-8): the settings then stay unread and unwritten for the run,
+    // rather than land in a folder the user never had.
     static QString defaultFolder();
 
 private:

@@ -4,74 +4,59 @@
 #include "platform/qt/QtSingleInstance.h"
 
 #include <QCoreApplication>
-#include <QDateTime>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QStandardPaths>
 #include <QSysInfo>
 
 #include <fcntl.h>
-#include <signal.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstdio>
+#include <utility>
 
 namespace orbelle::platform {
 
 namespace {
 
-// QLockFile creates the file and locks it with flock() at once; a copy found between
-// the two steps has left the file empty for a moment only.
-constexpr qint64 CreatingLockMs = 2000;
+// A lock that the file it locks no longer stands at the path (its holder ended and
+// removed it meanwhile) is taken again on the new file; a few rounds settle any race.
+constexpr int Attempts = 8;
 
-// Whatever is not a plain file at the lock path is in the way: QLockFile would wait
-// for ever on a FIFO and can neither read nor replace a folder or a dangling symlink.
-// It is cleared (a symlink is removed, never its target; a folder only when empty).
-// False when something other than a plain file is still there.
+// Whatever is not a plain file at the lock path is in the way: it could not be locked,
+// and a FIFO would not even open. It is cleared (a symlink is removed, never its target;
+// a folder only when empty). False when something other than a plain file is still there.
 bool clearNonFile(const QByteArray& path) {
     struct stat entry {};
     if (::lstat(path.constData(), &entry) != 0 || S_ISREG(entry.st_mode))
         return true;
     if (S_ISDIR(entry.st_mode))
         return ::rmdir(path.constData()) == 0;
-    return ::unlink(path.constData()) == 0;
+    return ::unlink(path.constData()) == 0 || errno == ENOENT;
 }
 
-// A running holder keeps flock() on its lock file for as long as it runs, whatever the
-// file says. The file's own words are believed only for this machine and a living
-// process: the runtime folder is this machine's, so a lock naming another host is a
-// leftover.
-bool heldByALiveProcess(QLockFile& lock, const QByteArray& path) {
+bool stillAtPath(int fd, const QByteArray& path) {
+    struct stat opened {};
     struct stat entry {};
-    if (::lstat(path.constData(), &entry) != 0 || !S_ISREG(entry.st_mode))
-        return false;
-    // Non-blocking, and no symlink followed: only the plain file checked above is opened.
-    const int fd = ::open(path.constData(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC | O_NOCTTY);
-    if (fd >= 0) {
-        const bool locked = ::flock(fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK;
-        ::close(fd);
-        if (locked)
-            return true;
-    }
-    qint64 pid = 0;
-    QString hostname;
-    QString application;
-    if (lock.getLockInfo(&pid, &hostname, &application))
-        return hostname == QSysInfo::machineHostName() && pid > 0 && (::kill(pid_t(pid), 0) == 0 || errno == EPERM);
-    const qint64 age = QDateTime::fromSecsSinceEpoch(entry.st_mtim.tv_sec).msecsTo(QDateTime::currentDateTime());
-    return entry.st_size == 0 && age >= -CreatingLockMs && age <= CreatingLockMs;
+    return ::fstat(fd, &opened) == 0 && ::lstat(path.constData(), &entry) == 0 && opened.st_dev == entry.st_dev &&
+           opened.st_ino == entry.st_ino;
 }
 
-// Only a live holder means another copy. Not being able to lock at all must not keep
-// the user out of the program: one copy too many is better than none.
-bool startAnyway(const QByteArray& path, QLockFile::LockError error) {
-    const char* why = error == QLockFile::PermissionError   ? "no permission to create it"
-                      : error == QLockFile::LockFailedError ? "something that cannot be removed is in the way"
-                                                            : "it cannot be created";
+// What Qt's lock files say about their holder, for earlier versions that read it.
+void nameTheHolder(int fd) {
+    const QByteArray holder = QByteArray::number(QCoreApplication::applicationPid()) + '\n' +
+                              QCoreApplication::applicationName().toUtf8() + '\n' +
+                              QSysInfo::machineHostName().toUtf8() + '\n';
+    if (::ftruncate(fd, 0) == 0)
+        (void)!::pwrite(fd, holder.constData(), size_t(holder.size()), 0);
+}
+
+// Not being able to lock at all must not keep the user out of the program: one copy too
+// many is better than none.
+bool startAnyway(const QByteArray& path, const char* why) {
     std::fprintf(stderr, "%s: cannot take the lock %s (%s); starting anyway.\n",
                  qPrintable(QCoreApplication::applicationName()), path.constData(), why);
     return false;
@@ -79,34 +64,63 @@ bool startAnyway(const QByteArray& path, QLockFile::LockError error) {
 
 } // namespace
 
-QtSingleInstance::QtSingleInstance(const QString& lockFilePath)
-    : m_lock(lockFilePath)
-    , m_path(lockFilePath) {
-    // Never treat a lock as stale by its age: a copy may run for weeks. A dead holder
-    // is still detected by its process id.
-    m_lock.setStaleLockTime(0);
+QtSingleInstance::QtSingleInstance(QString lockFilePath)
+    : m_path(std::move(lockFilePath)) {}
+
+QtSingleInstance::~QtSingleInstance() {
+    release();
 }
 
 bool QtSingleInstance::anotherIsRunning() {
-    if (m_lock.isLocked())
+    if (m_fd >= 0)
         return false;
     const QByteArray path = QFile::encodeName(m_path);
-    if (!clearNonFile(path))
-        return startAnyway(path, QLockFile::LockFailedError);
-    if (m_lock.tryLock(0))
+    for (int attempt = 0; attempt < Attempts; ++attempt) {
+        if (!clearNonFile(path))
+            return startAnyway(path, "something that cannot be removed is in the way");
+        // Never waits (O_NONBLOCK), never follows a symlink put there meanwhile.
+        const int fd =
+            ::open(path.constData(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0644);
+        if (fd < 0) {
+            if (errno == EACCES || errno == EPERM || errno == EROFS)
+                return startAnyway(path, "no permission to create it");
+            if (errno == ENOENT || errno == ENOTDIR)
+                return startAnyway(path, "it cannot be created");
+            continue; // something else was put there meanwhile
+        }
+        struct stat opened {};
+        if (::fstat(fd, &opened) != 0 || !S_ISREG(opened.st_mode)) {
+            ::close(fd);
+            continue;
+        }
+        if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+            const int error = errno;
+            ::close(fd);
+            if (error == EWOULDBLOCK)
+                return true;
+            return startAnyway(path, "it cannot be locked");
+        }
+        if (!stillAtPath(fd, path)) {
+            ::close(fd);
+            continue;
+        }
+        nameTheHolder(fd);
+        m_fd = fd;
         return false;
-    if (m_lock.error() != QLockFile::LockFailedError)
-        return startAnyway(path, m_lock.error());
-    if (heldByALiveProcess(m_lock, path))
-        return true;
-    // removeStaleLockFile() takes the flock itself before it deletes, so it cannot remove
-    // the lock of a copy that took it meanwhile.
-    m_lock.removeStaleLockFile();
-    if (m_lock.tryLock(0))
-        return false;
-    if (m_lock.error() == QLockFile::LockFailedError && heldByALiveProcess(m_lock, path))
-        return true;
-    return startAnyway(path, m_lock.error());
+    }
+    return startAnyway(path, "it keeps changing");
+}
+
+void QtSingleInstance::release() {
+    if (m_fd < 0)
+        return;
+    // Removed while still locked, so that a copy starting now either finds the lock
+    // held or makes a new file; never a file that is about to be removed.
+    const QByteArray path = QFile::encodeName(m_path);
+    if (stillAtPath(m_fd, path))
+        ::unlink(path.constData());
+    ::close(m_fd);
+    m_fd = -1;
 }
 
 QString QtSingleInstance::defaultLockFilePath(const QString& application) {

@@ -5,27 +5,32 @@
 
 #include "platform/SingleInstance.h"
 
-#include <QLockFile>
 #include <QString>
 
 namespace orbelle::platform {
 
-// A lock file in the user's runtime folder. QLockFile records the holder's process id
-// and keeps the file locked while it runs, so the lock of a copy that crashed or was
-// killed, or anything else left at the path, is taken over by the next start.
+// A lock file in the user's runtime folder, held with flock() for as long as the copy
+// runs. The kernel lets go of it when the holder ends however it ends, so only a running
+// copy ever holds it: what the file says, how old it is and whether it is empty do not
+// count. The file still names the holder (process id, program, host), as Qt's lock files
+// do, so that earlier versions recognise it.
 class QtSingleInstance final : public SingleInstance {
 public:
-    explicit QtSingleInstance(const QString& lockFilePath);
+    explicit QtSingleInstance(QString lockFilePath);
+    ~QtSingleInstance() override;
+    QtSingleInstance(const QtSingleInstance&) = delete;
+    QtSingleInstance& operator=(const QtSingleInstance&) = delete;
+
     bool anotherIsRunning() override;
     // Gives the claim up; the program does this just before it ends.
-    void release() { m_lock.unlock(); }
+    void release();
 
     // <runtime folder>/<application>.lock for the current user.
     static QString defaultLockFilePath(const QString& application);
 
 private:
-    QLockFile m_lock;
     QString m_path;
+    int m_fd = -1;
 };
 
 } // namespace orbelle::platform
