@@ -19,41 +19,41 @@ const std::array<std::string_view, 12> HouseAttributes = {
     "in Western astrology is the throat, ruled by Taurus; Indian astrology adds the eyesight, the appraiser's most "
     "useful sense. Its deeper subject is value of another kind: your self-esteem, the sense of worth that lets you "
     "name a fair price for your work and walk away from a poor one. Your talents count as resources too: a gift for "
-    "music or figures is capital you can develop and turn into income over the years.",
+    "music or figures is capital you can develop and turn into income.",
     // 3rd House
-    "How you speak, write and listen, and how quickly you learn, are questions for the third house, the seat of "
-    "communication and verbal skill. It covers your brothers and sisters, your neighbours and the small world around "
-    "your door: short trips, errands, the daily commute and the messages that keep you connected. Through Gemini it "
-    "takes the shoulders, which carry the arms and hands that write and gesture. Astrologers in India give it the "
-    "right ear, apt for so talkative a house, and add stamina and courage, the drive to keep going. Your intellect "
-    "belongs to it in its practical form: the busy mind that gathers facts, sorts them and passes them on.",
+    "Every word you speak, write or hear passes through the third house, seat of communication, verbal skill and quick "
+    "learning. It covers your brothers and sisters, your neighbours and the small world around your door: short trips, "
+    "errands, the daily commute and the messages that keep you connected. Through Gemini it takes the shoulders, which "
+    "carry the arms and hands that write and gesture. Astrologers in India give it the right ear, apt for so talkative "
+    "a house, and credit it with stamina and courage, the drive to keep going. Your intellect belongs to it in its "
+    "practical form: the busy mind that gathers facts, sorts them and hands them on.",
     // 4th House
-    "At the foot of the chart, the fourth house is the root from which everything else grows. It stands for your "
-    "mother and your home: the family that raised you, the place where you belong and any house or land you come to "
-    "own. Emotional security is what it protects: the private life in which you can close the door and be yourself. "
+    "At the foot of the chart, the fourth house is the root from which everything else grows. Your mother and your "
+    "home are its first concern: the family that raised you, the place where you belong and any house or land you come "
+    "to own. Emotional security is what it protects: the private life in which you can close the door and be yourself. "
     "Its share of the body is the chest, the lungs and the stomach, organs that shelter and feed as a home does. Time "
     "runs through it at both ends: your childhood and the memories you carry from it, and old age, the close of life, "
     "when many return to where they began.",
     // 5th House
-    "The fifth is Leo's house, ruled by the Sun, and it concerns whatever you bring to life for the sheer joy of it, "
-    "from a painting to a party. Love affairs and romance are its delight: the first rush of attraction, the "
+    "The fifth is Leo's house, ruled by the Sun, and it concerns whatever you bring to life for pleasure rather than "
+    "need, from a painting to a party. Love affairs and romance are its delight: the first rush of attraction, the "
     "flirtation and courtship that come before any promise. Hobbies, games, sport, art and the gambler's wager all "
-    "play out in its rooms. The heart falls to it, as it falls to Leo, while the Indian reckoning adds the liver and "
-    "the spleen, together with intellect and education, the mind's own offspring. Children are its most lasting "
+    "play out in its rooms. The heart falls to it, as it falls to Leo, and the Indian reckoning grants it the liver "
+    "and spleen as well, along with intellect and education, the mind's own offspring. Children are its most lasting "
     "creation, both your own and the young people you teach, guide or take on as protégés.",
     // 6th House
     "Daily work and daily health share the sixth house, and the link is sensible: how you spend your hours shapes how "
-    "well you feel. It shows your skills and the kind of work that suits you, less the grand career than the tasks, "
-    "routines and practical abilities that fill a working week. Its people are your colleagues and anyone who works "
-    "for you, and in India your employers are counted among them too. Duty, order and useful service are its virtues. "
-    "Its organs are the intestines, which it shares with Virgo, and the uterus; Indian astrologers add the kidneys. "
-    "Illness and stress show where routine has broken down, and sound habits of diet and exercise are its remedy.",
+    "well you feel. It shows your skills and the kind of work that suits you, the tasks, routines and practical "
+    "abilities of a working week rather than the grand career. Its people are your colleagues and anyone who works for "
+    "you. When routine breaks down, illness and stress follow, often in the digestion, for this house, like Virgo, "
+    "rules the intestines. Indian astrologers widen its reach: they count your employers among its people, and the "
+    "kidneys and womb among its organs. Sound habits of diet and exercise are the cure it prescribes.",
     // 7th House
     "Facing the rising sign across the chart, the seventh house describes the person on the other side of the table. "
-    "It is the house of marriage, and it governs the genitals, the body's own instrument of union. From it astrologers "
-    "read the choice of partner: the qualities you look for in a husband or wife and the sort of person you attract. "
-    "It suggests how much happiness you are likely to find with your spouse and how well the two of you share the "
-    "give-and-take of life together. Business partners and contracts are judged by it as well, and so are open "
+    "It is the house of marriage, and in the Indian tradition it also governs the genitals, the body's instrument of "
+    "union. From it comes the choice of partner: the qualities you look for in a husband or wife and the sort of "
+    "person you attract. It suggests how much happiness you are likely to find with your spouse and how well you share "
+    "the give-and-take of life together. Business partners and contracts are judged by it as well, and so are open "
     "enemies, the rivals who face you in plain sight: each is a bond between two.",
     // 8th House
     "Sex, death and other people's money: the eighth house holds what people find hardest to discuss. It describes "
@@ -70,25 +70,24 @@ const std::array<std::string_view, 12> HouseAttributes = {
     "the fifth, the house of children, it also speaks of your grandchildren. And it keeps your dreams, whether they "
     "come in sleep or as hopes for the years ahead.",
     // 10th House
-    "Career and public standing are the concern of the tenth house, which in quadrant house systems begins at the "
-    "Midheaven, the highest point of the chart. Your work, your ambitions and your reputation show in it, and so do "
-    "your relationships at every level, with those above, beside and below you. Authority and honour are tenth-house "
-    "matters too: how you carry power and what respect or titles you earn. Saturn, its ruler, gives it the frame of "
-    "the body, the bones, joints, spine and knees, and even the hair: things that grow slowly and last, as a good name "
-    "does.",
+    "The Midheaven, the chart's highest point, marks the start of the tenth house in quadrant systems, and from that "
+    "height the house surveys your career and public standing. Your work, your ambitions and your reputation show in "
+    "it, and so do your relationships at every level, with those above, beside and below you. Authority and honour "
+    "belong here too: how you carry power and what respect or titles you earn. Saturn, its ruler, gives it the frame "
+    "of the body, the bones, joints, spine and knees, and even the hair: things that grow slowly and last, as a good "
+    "name does.",
     // 11th House
-    "Friends, groups and the hopes you share with them make up the eleventh house. Sociability is its gift: the clubs "
-    "and circles you join, the allies you gather and the help they give you towards your goals. Indian astrologers "
-    "read it above all as the house of income and gains, the rewards your work brings in, and they give it the teeth "
-    "and the left ear as well. Western practice assigns it the legs and ankles, which Aquarius rules. It also takes in "
-    "the children who join a family other than by birth: those who are adopted, and stepchildren who arrive with a new "
-    "marriage.",
+    "Friends gather in the eleventh house, and with them the hopes you share. Sociability is its gift: the clubs, "
+    "groups and circles you join, the allies you win and the help they give you in reaching your goals. With Aquarius "
+    "it rules the legs and ankles, which carry you towards them. In India it is read above all as the house of income "
+    "and gains, the rewards your work brings in, and there it governs the teeth and left ear too. It also takes in the "
+    "children who join a family other than by birth: the adopted, and stepchildren who arrive with a new marriage.",
     // 12th House
-    "Last of the twelve, the house of expenses and losses is also the most private, and older texts call it \"the "
-    "house of self-undoing\". It holds your psychic perception, your hidden self and the longings you keep even from "
-    "those closest to you. Hospitals, prisons and retreats are its places. Pisces gives it the feet, the last stop on "
-    "the zodiac's journey from head to toe, and the Indian tradition adds the left eye. Karma, the afterlife and "
-    "rebirth are its last concern, for where the circle of houses ends, it begins again.",
+    "The twelfth house guards what is most private. Older Western texts name it \"the house of self-undoing\"; Indian "
+    "ones call it the house of expenses and assign it the left eye as well. Here dwell your psychic perception, your "
+    "hidden self and the longings you confide to no one. Hospitals, prisons and retreats are its places. Pisces lends "
+    "it the feet, the final stop on the zodiac's journey from head to toe. Karma, the afterlife and rebirth lie "
+    "deepest in it, for where the circle of houses ends, it begins again.",
 };
 
 } // namespace orbelle::modLearnAstrology::prose

@@ -20,11 +20,11 @@ const std::array<std::string_view, 10> PlanetPositiveTraits = {
     "another's mood and ready to nurse anyone who needs it. Home, family and the past mean everything to them, and "
     "they seldom forget a kindness.",
     // Jupiter
-    "Hot, airy and sanguine by the old reckoning, Jupiter is the most beneficent and the most social of the planets. "
+    "By the old reckoning Jupiter's nature is hot, airy and sanguine, and no planet is more beneficent or more social. "
     "It rules growth, wisdom and faith, and it stands for temperance, justice and moderation, the virtues of a fair "
-    "judge. Those born under it, jovial in every sense, tend to be tall and well built, with an open face and a hearty "
-    "laugh, generous, honest and good company. Astrologers of old named it the greater fortune, since it enlarges "
-    "every good it meets.",
+    "judge. Those born under it are jovial in every sense: tall and well built, with an open face and a hearty laugh, "
+    "they are generous, honest and good company. The ancients named it the greater fortune, since it enlarges every "
+    "good it meets.",
     // Mercury
     "Mercury governs the nerve forces and the mental faculties: thought, speech, learning and the carrying of news, as "
     "befits the messenger of the gods. A strong Mercury gives a slender, agile body, a narrow face, bright searching "
@@ -53,11 +53,11 @@ const std::array<std::string_view, 10> PlanetPositiveTraits = {
     "of inspiration, a taste for innovative ideas and, in a crisis, a resourcefulness that surprises everyone.",
     // Neptune
     "Neptune dissolves the line between you and the unseen, making you spiritual, intuitive and open to feelings "
-    "others miss. You are creative and artistic, drawn to music, poetry, film or dance, and those with a strong "
-    "Neptune are often born spiritual leaders.",
+    "others miss. You are creative and artistic, drawn to music, poetry, film or dance, and with Neptune dominant you "
+    "may prove a born spiritual leader.",
     // Pluto
     "Pluto, the planet of transformation, shows where your own life must break down and be rebuilt, and its slow "
-    "passage through the signs marks the turning of whole generations. It also gives you a gift for discovery.",
+    "passage through the signs marks the turning of whole generations. From its depths you bring discoveries to light.",
 };
 
 const std::array<std::string_view, 10> PlanetNegativeTraits = {
@@ -77,25 +77,24 @@ const std::array<std::string_view, 10> PlanetNegativeTraits = {
     "from other planets it makes people argumentative, sarcastic and at times dishonest.",
     // Venus
     "A poorly placed Venus loves ease too well and shuns hard work. Those under it become selfish, vain and "
-    "self-indulgent, given to rich food, luxury and idle pleasure, and they forget that other people have feelings "
-    "too.",
+    "self-indulgent, given to rich food, luxury and idle pleasure, and deaf to every need but their own.",
     // Mars
     "Mars is the bloody planet of tradition, red in the sky and fiery, hot and violent by nature. Badly aspected, it "
-    "breeds rash, quarrelsome, impatient and cruel people, prone to accidents, cuts, burns and fevers. Every two years "
-    "or so Mars swings close to the Earth, and then its power is at its height: astrologers have long linked those "
-    "close approaches with riots, war and bloodshed.",
+    "leaves its natives rash, quarrelsome, impatient and cruel, prone to accidents, cuts, burns and fevers. Every two "
+    "years or so Mars swings close to the Earth, and then its power is at its height: astrologers have long linked "
+    "those close approaches with riots, war and bloodshed.",
     // Saturn
-    "Where Saturn stands, obstacles and delays follow: things come late and only after hard work, and plans meet "
-    "barriers that test the patience. It also rules isolation and concentration, and it cuts people off, leaving them "
-    "lonely, melancholy and withdrawn. Afflicted, its influence hinders and corrodes, wearing away health, hope and "
-    "resources as surely as lead poisons the blood. Under that weight people turn fearful, rigid, miserly and gloomy. "
-    "With a heavy Saturn in your own chart, persistence is what turns its lessons into strength.",
+    "Where Saturn stands, obstacles and delays follow: things come late and only after hard work, and patience is "
+    "tried at every step. It also rules isolation and concentration, and it cuts people off, so that they grow lonely, "
+    "melancholy and withdrawn. Afflicted, its influence hinders and corrodes, wearing away health, hope and resources "
+    "as surely as lead poisons the blood. Under that weight people turn fearful, rigid, miserly and gloomy. With a "
+    "heavy Saturn in your own chart, persistence is what turns its lessons into strength.",
     // Uranus
     "Uranus can leave your goals unfinished as you race towards the next plan. Your moods shift without warning, and "
     "under strain your behaviour may turn eccentric or even abnormal.",
     // Neptune
-    "A troubled Neptune may draw you into bad company. Alcohol, drugs or gambling can become an addiction, and "
-    "escapism in all its forms tempts you to flee reality rather than face it.",
+    "Lost in Neptune's fog, you may fall into bad company without seeing it. Alcohol, drugs or gambling can become an "
+    "addiction, and escapism, whether through fantasy, screens or sleep, lets you dodge every difficulty.",
     // Pluto
     "A difficult Pluto makes you aggressive, dominating and controlling, hungry for power over others. Above all it "
     "warns you against violence, whether you commit it or suffer it.",
