@@ -38,8 +38,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::optional<QByteArray> edited = ini::withTextValue(file, Section, Key, text);
     if (!edited)
         return 0;
-    if (ini::textValue(*edited, Section, Key) != text)
-        fail("the edited file does not read back the new text", file);
     for (const auto& [section, key] : {std::pair(Section, QStringLiteral("j")), std::pair(QStringLiteral("A"), Key),
                                        std::pair(QStringLiteral("Settings/k"), Key)}) {
         if (ini::textValue(*edited, section, key) != ini::textValue(file, section, key))

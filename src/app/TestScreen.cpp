@@ -15,7 +15,6 @@
 #include "test/QuestionGenerator.h"
 
 #include <QButtonGroup>
-#include <QFocusEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
@@ -112,7 +111,6 @@ QPlainTextEdit* TestScreen::makeChoiceText(int k) {
     setBackground(box, DarkGreen);
     place(box, 360, 960 + 480 * k, 7695, 400);
     m_copyGuard.watch(box);
-    box->installEventFilter(this);
     box->viewport()->installEventFilter(this);
     return box;
 }
@@ -220,15 +218,6 @@ void TestScreen::selectChoice(int index) {
 
 bool TestScreen::eventFilter(QObject* watched, QEvent* event) {
     guarded("txtAnswer_Choice_Click", [&] {
-        // An assistive tool's action on a box (switch access, voice control) reaches it as
-        // the focus given by the program; the keyboard gives it as Tab. Like a click, it picks.
-        if (event->type() == QEvent::FocusIn && static_cast<QFocusEvent*>(event)->reason() == Qt::OtherFocusReason) {
-            for (int k = 0; k < 5; ++k) {
-                if (watched == txtAnswer_Choice[std::size_t(k)])
-                    txtAnswer_Choice_Click(k);
-            }
-            return;
-        }
         if (event->type() != QEvent::MouseButtonRelease)
             return;
         // A click is the left button let go over the text: a right or middle click, or a

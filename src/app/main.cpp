@@ -38,8 +38,8 @@ int main(int argc, char* argv[]) {
     platform::QtClock clock;
     platform::Mt19937Random random;
     platform::QtSingleInstance singleInstance(platform::QtSingleInstance::defaultLockFilePath(name));
-    // The process ends without unwinding, so the lock is given up by hand first: a lock
-    // left behind could later name this program's own reused process id.
+    // The process ends without unwinding, so the lock is given up by hand first: its file
+    // goes with it, and no leftover lock file is left in the runtime folder.
     app::Services services{
         messageBox, clipboard, shell, settings, clock, random, name.toStdString(), [&singleInstance] {
             singleInstance.release();
