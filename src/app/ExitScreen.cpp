@@ -4,6 +4,7 @@
 #include "app/ExitScreen.h"
 
 #include "app/Accessibility.h"
+#include "app/Guarded.h"
 #include "app/LinkLabel.h"
 #include "app/Look.h"
 #include "app/Services.h"
@@ -67,8 +68,11 @@ ExitScreen::ExitScreen(Services& services, QWidget* parent)
 
 void ExitScreen::closeEvent(QCloseEvent* event) {
     event->accept();
-    if (m_services.endProgram)
-        m_services.endProgram();
+    // Ending gives up the lock and closes every window: an entry from the event loop.
+    guarded("ExitScreen close", [this] {
+        if (m_services.endProgram)
+            m_services.endProgram();
+    });
 }
 
 } // namespace orbelle::app
