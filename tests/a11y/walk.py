@@ -454,6 +454,11 @@ class Walk:
                 line = self.line_under_caret(heard)
                 self.check(line is not None and count(heard, line.rstrip(".")) == 1,
                            "a choice box reads its first line once, not its whole text", heard)
+                if boxes == 1:
+                    below = [u for u in self.s.press("Down") if u.strip()]
+                    whole += below
+                    self.check(any(says(below, v) or normalised(" ".join(below)).rstrip(".") in normalised(v)
+                                   for v in values) and bool(below), "Down in a choice box reads its next line", below)
             if self.names_button(heard, "Next Question"):
                 break
             if not stop:
