@@ -16,24 +16,24 @@ const std::array<std::string_view, 12> HouseAttributes = {
     // 2nd House
     "What you own, and what you think it is worth, is the business of the second house. It covers material possessions "
     "and wealth, the income you earn and the way you handle your resources: whether you save, spend or give. Its organ "
-    "in Western astrology is the throat, ruled by Taurus; Indian astrology adds the eyesight, the appraiser's most "
-    "useful sense. Its deeper subject is value of another kind: your self-esteem, the sense of worth that lets you "
-    "name a fair price for your work and walk away from a poor one. Your talents count as resources too: a gift for "
-    "music or figures is capital you can develop and turn into income.",
+    "in Western astrology is the throat, ruled by Taurus; Indian astrology adds sight, the appraiser's most useful "
+    "sense. Its deeper subject is value of another kind: your self-esteem, the sense of worth that lets you name a "
+    "fair price for your work and walk away from a poor one. Your talents count as resources too: a gift for music or "
+    "figures is capital you can develop and turn into income.",
     // 3rd House
     "Every word you speak, write or hear passes through the third house, seat of communication, verbal skill and quick "
-    "learning. It covers your brothers and sisters, your neighbours and the small world around your door: short trips, "
-    "errands, the daily commute and the messages that keep you connected. Through Gemini it takes the shoulders, which "
-    "carry the arms and hands that write and gesture. Astrologers in India give it the right ear, apt for so talkative "
-    "a house, and credit it with stamina and courage, the drive to keep going. Your intellect belongs to it in its "
-    "practical form: the busy mind that gathers facts, sorts them and hands them on.",
+    "learning. Your brothers and sisters live here too, beside your neighbours and the small world around your door: "
+    "short trips, errands, the daily commute and the messages that keep you connected. Through Gemini it takes the "
+    "shoulders, which carry the arms and hands that write and gesture. Astrologers in India give it the right ear, apt "
+    "for so talkative a house, and credit it with stamina and courage, the drive to keep going. Your intellect belongs "
+    "to it in its practical form: the busy mind that gathers facts, sorts them and hands them on.",
     // 4th House
-    "At the foot of the chart, the fourth house is the root from which everything else grows. Your mother and your "
-    "home are its first concern: the family that raised you, the place where you belong and any house or land you come "
-    "to own. Emotional security is what it protects: the private life in which you can close the door and be yourself. "
-    "Its share of the body is the chest, the lungs and the stomach, organs that shelter and feed as a home does. Time "
-    "runs through it at both ends: your childhood and the memories you carry from it, and old age, the close of life, "
-    "when many return to where they began.",
+    "At the foot of the chart, the fourth house is the root from which everything else grows. Your home is its first "
+    "concern: the family that raised you, the place where you belong and any house or land you come to own; modern and "
+    "Indian readings add your mother. It also keeps your emotional security, the life you lead behind a closed door. "
+    "The chest and stomach, organs that shelter and nourish as a family does, are its share of the body, and Vedic "
+    "astrologers add the lungs. Time runs through it at both ends: your childhood and the memories you carry from it, "
+    "and old age, when many return to where they began.",
     // 5th House
     "The fifth is Leo's house, ruled by the Sun, and it concerns whatever you bring to life for pleasure rather than "
     "need, from a painting to a party. Love affairs and romance are its delight: the first rush of attraction, the "
@@ -47,7 +47,7 @@ const std::array<std::string_view, 12> HouseAttributes = {
     "abilities of a working week rather than the grand career. Its people are your colleagues and anyone who works for "
     "you. When routine breaks down, illness and stress follow, often in the digestion, for this house, like Virgo, "
     "rules the intestines. Indian astrologers widen its reach: they count your employers among its people, and the "
-    "kidneys and womb among its organs. Sound habits of diet and exercise are the cure it prescribes.",
+    "kidneys and womb among its organs. Sound habits of diet, rest and exercise are the cure it prescribes.",
     // 7th House
     "Facing the rising sign across the chart, the seventh house describes the person on the other side of the table. "
     "It is the house of marriage, and in the Indian tradition it also governs the genitals, the body's instrument of "
@@ -56,19 +56,19 @@ const std::array<std::string_view, 12> HouseAttributes = {
     "the give-and-take of life together. Business partners and contracts are judged by it as well, and so are open "
     "enemies, the rivals who face you in plain sight: each is a bond between two.",
     // 8th House
-    "Sex, death and other people's money: the eighth house holds what people find hardest to discuss. It describes "
-    "your sexual nature and the intensity you bring to intimacy, and like Scorpio it rules the sexual organs. It is, "
-    "by tradition, the house of death, though it more often marks endings and rebirth than death itself. Secrets, "
-    "hidden fears and phobias lie in its depths, with the crises that change you for good. Money reaches you through "
-    "it in unconventional ways: a legacy or inheritance, a partner's earnings, an insurance payout. Debts you share "
-    "and taxes you owe are settled in the same house.",
+    "Sex, loss and other people's money: the eighth house holds what many find hardest to discuss. It describes your "
+    "sexual nature, the intensity you bring to intimacy and the organs of reproduction, which it shares with Scorpio. "
+    "By tradition it is the house of death, though it more often marks endings and renewal than the close of a life. "
+    "Secrets and phobias, fears hidden even from yourself, gather here with the crises that change you for good. Money "
+    "reaches you through it in unconventional ways: an inheritance, a partner's earnings, an insurance payout. Debts "
+    "you share and taxes you owe fall to its account as well.",
     // 9th House
-    "Beyond the horizon of everyday life lies the ninth house, home of far travel and higher thought. It holds your "
-    "values, the convictions behind your sense of right and wrong, and the philosophy and religion that give them "
+    "Past the edge of everyday life lies the ninth house, home of far travel and the mind's widest reach. It holds "
+    "your values, the convictions behind your sense of right and wrong, and the philosophy and religion that give them "
     "shape, together with higher learning and the search for truth. Intuition, the inner knowing that runs ahead of "
-    "logic, has its place too. Its long journeys may cross oceans or stay in the mind. Counted as the fifth house from "
-    "the fifth, the house of children, it also speaks of your grandchildren. And it keeps your dreams, whether they "
-    "come in sleep or as hopes for the years ahead.",
+    "logic, has its place too. Its long journeys may cross oceans or never leave your armchair. Counted as the fifth "
+    "house from the fifth, the house of children, it also speaks of your grandchildren. And it keeps your dreams, the "
+    "visions of the night that older astrologers read as omens.",
     // 10th House
     "The Midheaven, the chart's highest point, marks the start of the tenth house in quadrant systems, and from that "
     "height the house surveys your career and public standing. Your work, your ambitions and your reputation show in "
@@ -79,15 +79,15 @@ const std::array<std::string_view, 12> HouseAttributes = {
     // 11th House
     "Friends gather in the eleventh house, and with them the hopes you share. Sociability is its gift: the clubs, "
     "groups and circles you join, the allies you win and the help they give you in reaching your goals. With Aquarius "
-    "it rules the legs and ankles, which carry you towards them. In India it is read above all as the house of income "
-    "and gains, the rewards your work brings in, and there it governs the teeth and left ear too. It also takes in the "
-    "children who join a family other than by birth: the adopted, and stepchildren who arrive with a new marriage.",
+    "it rules the legs and ankles, which carry you towards those aims. In India it is read above all as the house of "
+    "income and gains, the rewards your work brings in, and there it governs the teeth and left ear too. It also takes "
+    "in children who join a family other than by birth, whether by adoption or as stepchildren through a new marriage.",
     // 12th House
     "The twelfth house guards what is most private. Older Western texts name it \"the house of self-undoing\"; Indian "
-    "ones call it the house of expenses and assign it the left eye as well. Here dwell your psychic perception, your "
-    "hidden self and the longings you confide to no one. Hospitals, prisons and retreats are its places. Pisces lends "
-    "it the feet, the final stop on the zodiac's journey from head to toe. Karma, the afterlife and rebirth lie "
-    "deepest in it, for where the circle of houses ends, it begins again.",
+    "ones call it the house of expenses, assign it the left eye and set karma, the afterlife and rebirth deepest in "
+    "it. Here dwell your psychic perception, your hidden self and the longings you confide to no one. Hospitals, "
+    "prisons and retreats are its places. Pisces lends it the feet, the final stop on the zodiac's journey from head "
+    "to toe. Where the circle of houses ends, it begins again.",
 };
 
 } // namespace orbelle::modLearnAstrology::prose

@@ -9,11 +9,11 @@ const std::array<std::string_view, 12> SignPositiveTraits = {
     // Aries
     "The zodiac begins with you. Aries opens the astrological year at the spring equinox, and something of that first "
     "green push lives in your character: you are a pioneer, never more alive than when you break new ground. Your "
-    "glyph draws the ram's horns, and like the ram you meet life head first. Self-reliant, you would rather learn from "
-    "your own mistakes than follow a plan you cannot believe in. From Mars you take courage and energy in abundance, "
-    "so that while others hesitate you have already started. Your mind moves as fast as your feet, analysing a problem "
-    "in moments and cutting straight to its answer. And because you are fire, a contest warms you: you play to win, "
-    "and every rival sharpens your game.",
+    "glyph draws the ram's horns, and you meet life as the ram does, head first and self-reliant, ready to learn from "
+    "your own mistakes rather than follow a plan you cannot believe in. From Mars you take courage and energy in "
+    "abundance, so that while others hesitate you have already started. Your mind moves as fast as your feet, "
+    "analysing a problem in moments and cutting straight to its answer. And because you are fire, a contest warms you: "
+    "you play to win, and every rival sharpens your game.",
     // Taurus
     "Earth, your element, makes you practical: you trust what you can see, touch and test for yourself, and your plans "
     "rest on solid ground. Venus rules your heart as well as your sign, so you love warmly and show devotion through "
@@ -26,81 +26,81 @@ const std::array<std::string_view, 12> SignPositiveTraits = {
     "Gemini's twins promise two people in one, and you often seem exactly that, versatile enough to pursue two "
     "callings at once and do justice to both. Mercury, the gods' messenger, rules your sign and lends you his "
     "quicksilver wit, and as a mutable air sign you fit into almost any company, picking up its language within "
-    "minutes. Your intelligence is lively and curious, yet where a subject grips you, you are surprisingly patient, "
+    "minutes. Curiosity keeps your intelligence lively, yet where a subject grips you, you are surprisingly patient, "
     "happy to explain an idea a third time until a friend sees it. Change holds no fear for you; a new job, town or "
     "plan feels like an open window. Your appetite for learning lasts a lifetime: you read, ask and listen, then pass "
     "on what you find to anyone within earshot.",
     // Cancer
     "Born into water, you feel your way through life before you think it through. The Moon rules you and tunes you to "
     "every shift of feeling around you: you notice a change of mood before anyone speaks, and you hear trouble in a "
-    "friend's voice. Soft-spoken and gentle, you never have to shout, because people lean in to listen. Kindness, in "
-    "you, takes a practical form: you remember birthdays, cook for the sick and keep your door open to anyone in pain. "
-    "Memories and dreams feed a rich imagination, for the Moon rules memory too. The crab never leaves home without "
-    "its shell, and your introverted nature gives you one as well, a retreat for quiet hours alone or with a few "
-    "trusted friends. Your feelings, joy and sorrow alike, run strong and close to the surface, and you pour them into "
-    "a home that keeps all you love safe.",
+    "friend's voice. You never have to shout, for people lean in to catch your soft-spoken words. Kindness, in you, "
+    "takes a practical form: you remember birthdays, cook for the sick and keep your door open to anyone in pain. The "
+    "Moon also keeps the past, and memories and dreams feed a vivid imagination. Your introverted nature is the crab's "
+    "shell, a retreat where you spend quiet hours alone or with a few trusted friends. Your feelings, joy and sorrow "
+    "alike, run strong and close to the surface, and you weep at a film or a wedding without the least embarrassment.",
     // Leo
-    "The Sun rules Leo, and like the Sun you stand at the centre and radiate warmth. Even strangers find themselves "
-    "basking in it. There is a real magnetism about you, and groups often turn to you for leadership before you have "
-    "spoken a word. You lead as the lion does, from the front: assertive and sure of your own mind, you take charge, "
-    "make the decisions and stand behind them, and others follow because they trust you. The limelight suits you: give "
-    "you a stage, a party or a speech to make, and you shine. Leo rules the heart, and yours is a generous one. You "
-    "give freely of your time, your money and your praise, and you are genuinely delighted when friends and colleagues "
-    "do well. As a fixed fire sign you burn steadily instead of flaring up, and that even heat leaves you "
-    "broad-minded, quick to forgive the small faults of the people around you. ",
+    "The Sun rules Leo, and you share its place at the centre of things, radiating a warmth in which even strangers "
+    "find themselves basking. Its pull becomes your magnetism, and groups turn to you for leadership before you have "
+    "spoken a word. You lead as a lion leads its pride, by example and in plain view: assertive and sure of your own "
+    "mind, you take charge, make the decisions and stand behind them, and others follow because they trust you. The "
+    "limelight suits you: give you a stage, a party or a speech to make, and you shine. Leo rules the heart, and yours "
+    "is a generous one. You give freely of your time, your money and your praise, and you are delighted when friends "
+    "and colleagues do well. As a fixed fire sign you burn steadily instead of flaring up, and that even heat leaves "
+    "you broad-minded, quick to forgive the small faults of the people around you. ",
     // Virgo
-    "Your symbol is a maiden carrying a sheaf of wheat, and like a good harvester you are modest about work done well, "
-    "happy for the results to speak. Mercury gives you an eye for detail, and earth keeps it practical; together they "
-    "make you a perfectionist with sound judgement, and friends bring you their problems because your advice works. A "
-    "clean, tidy room calms a mind that notices every speck. You plan each step before you take it and keep time like "
-    "the turning year.",
+    "Modesty suits a sign whose symbol is a maiden with a sheaf of wheat: the harvest matters, not the harvester, and "
+    "you let work done well speak for itself. Mercury gives you an eye for detail, and earth keeps it practical; "
+    "together they make you a perfectionist with sound judgement, and friends bring you their problems because your "
+    "advice works. That same eye also wants a clean, tidy room, and you plan each step ahead and keep time like the "
+    "turning year.",
     // Libra
     "Alone among the signs, yours has an object for its symbol, not a creature: the scales. Balance is what you bring "
-    "to every gathering. A diplomat by instinct, you see each side of a quarrel and find the words that let both "
-    "parties step back without losing face. Venus lends you a charm that puts strangers at ease and a romantic heart "
-    "that longs to be shared; you notice the flowers, the letter, the kind gesture. Her gift of elegance shows in your "
-    "dress, your speech and your home. Your outlook is optimistic, since you expect the best of people and are often "
-    "proved right. Cardinal signs begin things, and Libra begins them in company: you know that fair partnership "
-    "achieves more than rivalry.",
+    "to every gathering. By instinct you are a diplomat who sees each side of a quarrel and finds the words that let "
+    "both parties step back without losing face. Venus lends you a charm that puts strangers at ease and a romantic "
+    "heart that longs to be shared; you notice the flowers, the letter, the kind gesture. Her gift of elegance shows "
+    "in your dress, your speech and your home. Air keeps you a light-hearted optimist who expects the best of people "
+    "and is often proved right. Cardinal signs begin things, and Libra begins them in company: you know that fair "
+    "partnership achieves more than rivalry.",
     // Scorpio
     "Half-measures are foreign to you. A friendship, a job or a cause gets all of you, and Pluto and Mars, the two "
-    "planets that share the rule of your sign, give you an intensity few can match. Your will is strong: once you have "
-    "chosen a course, neither persuasion nor setbacks will turn you from it. Determined, as fixed signs are, you are "
-    "the one still working when everyone else has gone home, with the physical and emotional energy to keep at it for "
-    "months. Yet, as a water sign, you show the world a calm, composed surface that gives little away. Beneath it lies "
-    "an aggression you keep in check, the scorpion resting in the shade, and those who mistake your stillness for "
-    "softness learn otherwise.",
+    "planets that share the rule of your sign, feed an intensity that rarely slackens. Once you have chosen a course, "
+    "your strong will lets neither persuasion nor setbacks turn you from it. Fixed signs do not swerve, and your "
+    "determination keeps you at work long after everyone else has gone home, with the physical and emotional energy to "
+    "last for months. Yet, as a water sign, you show the world a calm, composed surface that gives little away. "
+    "Beneath it lies an aggression you keep in check, the scorpion resting in the shade, and those who mistake your "
+    "stillness for softness learn otherwise.",
     // Sagittarius
     "You always want to see what lies round the next bend. Happy-go-lucky, you take each day on trust, and Jupiter, "
     "your generous ruler, rewards that trust so often that you rarely worry. Your good humour is catching, and even "
-    "bad news takes a positive turn in your telling. Your sign's centaur draws his bow at a distant mark, and your "
-    "adventurous spirit takes the same aim, towards foreign countries, new subjects and unfamiliar ideas. Fire gives "
-    "you the nerve to act on these longings. Enterprising, you back a new venture before the doubters have done their "
-    "sums, and your enthusiasm brings them round. Routine cramps you, for a mutable sign needs room to move. For all "
-    "your jokes, you are an idealist with a firm faith in truth and fairness, and the big questions that keep you "
-    "awake may lead you to philosophy, religion or teaching.",
+    "bad news takes a positive turn in your telling. The archer of your sign aims at a mark far beyond the field, and "
+    "so your adventurous spirit looks past the familiar, towards foreign countries, new subjects and unfamiliar ideas. "
+    "Fire gives you the nerve to act on these longings. You back a new venture before the doubters have done their "
+    "sums, and your enterprise and enthusiasm win them over. Routine cramps you, for a mutable sign needs room to "
+    "move. For all your jokes, you are an idealist with a firm faith in truth and fairness, and the big questions that "
+    "keep you awake may lead you to philosophy, religion or teaching.",
     // Capricorn
-    "The mountain goat of your sign climbs, testing each foothold, and you rise the same way: hard-working and "
-    "ambitious, you reach summits that quicker rivals never see. Saturn, the planet of time, rules you, so you respect "
-    "whatever has lasted: old customs, proven methods and the lessons of those who went before. Your element is earth, "
-    "and you are as stable as the ground itself, a presence others lean on when everything else is shifting. Saturn's "
-    "gravity shows early: as a child you took your duties to heart, and now people call you serious, prudent with "
-    "money and wary of risk. You judge yourself more strictly than anyone else, and that self-criticism keeps you "
-    "improving. Your friends are few, but they are friends for life, and you stand by them as they stand by you.",
+    "Hard work carries you up the mountain one tested foothold at a time, the goat's way, to summits that quicker "
+    "rivals never see. Saturn, the planet of time, rules you, so you respect whatever has lasted: old customs, proven "
+    "methods and the lessons of those who went before. You share the steadiness of your element, earth: when "
+    "everything else is shifting, you are the ground others stand on. Saturn's gravity shows early: as a child you "
+    "took your duties to heart, and you still meet life seriously, weighing every risk and spending with the prudence "
+    "of someone who knows how hard money is earned. You judge yourself more strictly than anyone else, and that "
+    "self-criticism keeps you improving. Your friends are few, but they are friends for life, and you stand by them as "
+    "they stand by you.",
     // Aquarius
-    "The water-bearer pours out his jar for everyone, and your care, too, reaches beyond your own circle to humanity "
-    "as a whole. A humanitarian, you want society to treat all its members fairly, and you give time and thought to "
-    "causes that will never repay you. You have a magnetism of an unusual kind: people are drawn less by charm than by "
-    "the originality of your ideas and the frankness of your friendship. Saturn, the older of your rulers, teaches you "
-    "to weigh both sides before you decide, whatever your first leanings. Uranus, the newer, makes you unconventional, "
-    "content to go your own way while others stare. Air is the element of thought, and science, invention and social "
-    "reform feed an intellect always hunting for the next idea.",
+    "Your care reaches well beyond your own circle to humanity as a whole, poured out as freely as the water-bearer's "
+    "jar. That is the humanitarian in you: you want society to treat all its members fairly, and you give time and "
+    "thought to causes that will never repay you. Your magnetism is of an unusual kind, for people are drawn less by "
+    "charm than by the originality of your ideas and the frankness of your friendship. Saturn, the older of your "
+    "rulers, teaches you to weigh both sides before you decide, whatever your first leanings. Uranus, the newer, makes "
+    "you unconventional, content to go your own way while others stare. Air is the element of thought, and science, "
+    "invention and social reform feed an intellect always hunting for the next idea.",
     // Pisces
     "Water takes the shape of whatever holds it, and you, a mutable water sign, adapt just as easily to new places and "
-    "new company. Your two rulers divide their gifts. Generous Jupiter makes you friendly and good-natured, free with "
-    "your time and slow to think ill of anyone; mystical Neptune lends a sensitivity that borders on the psychic, so "
-    "you feel the sorrow behind a bright smile and answer it gently. Such warmth makes you popular, and people of "
-    "every sort relax in your company. Your imagination often finds its way into music, painting or poetry. Yet "
+    "new company. Your two rulers divide their gifts. Benevolent Jupiter makes you friendly and good-natured, free "
+    "with your time and slow to think ill of anyone; mystical Neptune lends a sensitivity that borders on the psychic, "
+    "so you feel the sorrow behind a bright smile and answer it gently. Such warmth makes you popular, and people of "
+    "every sort relax when you are near. Your imagination often finds its way into music, painting or poetry. Yet "
     "however far the two fishes may swim, you are home-loving at heart, happiest in a quiet, comfortable house where "
     "you can rest and dream.",
 };
@@ -113,28 +113,28 @@ const std::array<std::string_view, 12> SignNegativeTraits = {
     // Aries
     "Going first comes so easily to the first sign that you start to believe you deserve to. That is where arrogance "
     "begins, and leadership tips into domination when you give orders instead of asking. Mars gives you a short temper "
-    "that flares in a moment and can even turn violent, though the storm soon passes. Intent on your own aims, you "
-    "grow self-centred, blind to what the people beside you need, and slower minds or opposing views meet an "
-    "intolerance you would never accept from others. Yet a real injury stays with you: you hold grudges far longer "
-    "than so quick a temper would suggest.",
+    "that flares in a moment and can even turn violent, though the storm soon passes. Your own aims fill the whole "
+    "view, leaving you self-centred and blind to what the people beside you need, and slower minds or opposing views "
+    "meet an intolerance you would never accept from others. Yet a real injury stays with you: you hold grudges far "
+    "longer than so quick a temper would suggest.",
     // Taurus
     "Stubborn as the bull of Taurus, you plant your feet the moment anyone pushes. In love you turn possessive, "
-    "treating a partner as one more thing you own. Venus's fondness for comfort slides into laziness, and a sign that "
-    "trusts what it can touch is tempted to measure everything by its price. Content by your own fireside, you strike "
-    "friends as unsociable; at worst, the wish for security hardens into greed.",
+    "treating a partner as one more thing you own. Venus's fondness for comfort breeds laziness, and trusting only "
+    "what you can hold, you come to measure everything by its price. Your own fireside is company enough, so friends "
+    "find you unsociable, and at worst greed takes hold, and you hoard against every imagined want.",
     // Gemini
     "Air never settles, and neither do your opinions: you argue one case on Monday and its opposite by Friday, and no "
-    "one can pin you down. Once a task stops being new, you grow restless and hunt for the next. Mercury's nervous "
-    "energy hums through you, leaving you tense and unable to switch off. In love and friendship you are fickle, "
-    "moving on while the other person is still making plans. Your clever tongue turns cunning when you want something, "
-    "and your inquisitiveness pokes into affairs that are not yours.",
+    "one can pin you down. Pulled two ways by your twins, you grow restless once a task loses its novelty. Mercury's "
+    "nervous energy hums through you, leaving you tense and unable to switch off. In love and friendship you are "
+    "fickle, moving on while the other person is still making plans. Your clever tongue turns cunning when you want "
+    "something, and your inquisitiveness pokes into affairs that are not yours.",
     // Cancer
     "Your moods wax and wane with the Moon, and the people closest to you never quite know which of your phases will "
     "greet them. Decisions come hard as well: crab-like, you edge sideways around a choice instead of meeting it "
     "squarely, and the chance slips away while you hesitate. Under the gentle manner runs a shrewd streak, and you use "
-    "it to get what you want without ever seeming to ask. Insecurity makes you selfish, quick to protect yourself "
-    "first. Worst of all, you cannot let go. People, possessions and old hurts stay clasped in your pincers long after "
-    "their time has passed.",
+    "it to get what you want without ever seeming to ask. Insecurity, the soft body inside the shell, makes you "
+    "selfish, quick to save yourself first. Nor can you let go: people, possessions and old hurts stay clasped in your "
+    "pincers long after their time has passed.",
     // Leo
     "Wound a lion's pride and you will hear it roar: your temper sleeps through ordinary annoyances, but a slight "
     "wakes it, and it erupts in violence that frightens everyone nearby. A king expects homage, and arrogance tempts "
@@ -143,46 +143,45 @@ const std::array<std::string_view, 12> SignNegativeTraits = {
     "position even once you know it is wrong. You crave praise and sulk, conceited and hurt, when the spotlight moves "
     "on. Left unchecked, the Sun's wish to shine grows into a hunger for power over everyone within reach.",
     // Virgo
-    "Mercury's sharp eye, turned on trifles, makes you fussy, and a mind that spots every flaw soon starts to worry "
-    "about flaws that have not yet appeared. Tired by all that vigilance, you become unsociable and retreat from "
-    "company. The harshest critic you face is yourself, and under strain that critic turns outward, so that you snap "
-    "at whoever is nearest.",
+    "Mercury's sharp eye, turned on trifles, makes you fussy, and a mind that hunts for flaws soon starts to worry "
+    "about flaws that have not yet appeared. All that vigilance wears you out, and you turn unsociable and retreat "
+    "from company. Your sharpest words are kept for yourself, but under strain they turn outward, and you snap at "
+    "whoever is nearest.",
     // Libra
     "Scales that weigh every option may never come to rest, and you deliberate so long that others end up deciding for "
-    "you. A trusting nature leaves you gullible, and your charm spills over into flirtation that people misread. Venus "
-    "makes pleasure hard to refuse, and you indulge yourself too freely. Hating a scene, you buy peace at any cost, "
-    "even when a firm refusal would serve you better.",
+    "you. A trusting nature leaves you gullible, and your charm turns flirtatious, sending signals that people "
+    "misread. Venus makes pleasure hard to resist, and you indulge yourself too freely. Hating a scene, you buy peace "
+    "at any cost, even when a firm refusal would serve you better.",
     // Scorpio
     "The scorpion's sting is in your tongue: you are blunt to the point of cruelty, saying exactly what you think and "
     "leaving others to nurse the wound. Pluto draws you towards whatever is hidden, and the investigator in you pries "
     "into other people's secrets while you guard your own. Your calm hides a changeable temper, and a cool mood can "
-    "cloud over in an instant. When someone betrays your trust or pushes you too far, the aggression you hold down "
+    "cloud over in an instant. When a friend betrays you or a provocation persists, the aggression you hold down "
     "breaks loose, and you may become violent. Forgiveness comes slowly, if at all.",
     // Sagittarius
-    "Your honesty has no brakes: outspoken, you blurt out truths without a thought for the bruises they leave. "
-    "Restless, you fly from place to place and plan to plan like an arrow that never lands. You chafe at every delay, "
-    "and when you feel fenced in, your temper is explosive. Jupiter enlarges everything, your stories included, so you "
+    "Your honesty has no brakes: outspoken, you blurt out truths without a thought for the bruises they leave. Like an "
+    "arrow that never lands, you fly restlessly from place to place and plan to plan. You chafe at every delay, and "
+    "when you feel fenced in, your temper is explosive. Jupiter enlarges everything, your stories included, so you "
     "boast, and promises lightly made are as lightly forgotten, an irresponsibility that costs you friends.",
     // Capricorn
-    "Saturn's love of rules can set into rigidity, and you keep to old routines that stopped serving anyone years ago, "
+    "Saturn's love of rules can make you rigid, and you keep to old routines that stopped serving anyone years ago, "
     "simply because they are familiar. Ambition drives you too hard, until status and success count for more than the "
-    "people you love. On a chosen path you are stubborn, deaf to other views and to every argument. Given authority, "
-    "you dominate, demanding obedience where you should earn respect. Cold, heavy Saturn also weighs on your spirits: "
+    "people you love. Once set on a path, you stubbornly close your ears to every argument against it. In authority "
+    "you dominate, running an office or a household with a heavy hand. Cold, heavy Saturn also weighs on your spirits: "
     "dark moods settle on you for days at a time, and pessimism makes you count the losses before the venture has "
     "begun.",
     // Aquarius
     "Warm towards humanity but cool towards individuals, you take a long time to let any one person close, so real "
-    "friendships are slow to form. At ease with ideas, you can end up a loner, more comfortable with a theory than "
-    "with someone's tears. Uranus, your modern ruler, leaves you hungry for the new, so a commitment that looked "
-    "exciting last month is dropped once a fresher cause appears, and you earn a name for being unreliable. Whimsy "
-    "sends you chasing notions that make sense only to you, and you wonder why no one follows. Hardest to live with is "
-    "your unpredictability: plans, opinions and even partners change overnight, and those who love you never feel "
-    "quite settled.",
+    "friendships are slow to form. You can end up a loner, more at ease with a theory than with someone's tears. "
+    "Uranus, your modern ruler, leaves you hungry for the new, so a commitment that looked exciting last month is "
+    "dropped once a fresher cause appears, and you earn a name for being unreliable. Whimsy sends you chasing notions "
+    "that make sense only to you, and you wonder why no one follows. Hardest to live with is your unpredictability: "
+    "plans, opinions and even partners change overnight, and those who love you never feel quite settled.",
     // Pisces
     "When troubles come you look for sympathy, casting yourself as the victim and waiting to be rescued. Neptune's "
     "mists make you dreamy, and the practical side of life, from bills to timetables, is lost in them. Appointments "
-    "are forgotten and promises lapse, so friends learn not to count on you. At times a deep melancholy rises in you, "
-    "and you withdraw into a sadness no one can reach.",
+    "slip your mind and letters go unanswered, so friends stop counting on you. At times a deep melancholy rises in "
+    "you, and you withdraw into a sadness no one can reach.",
 };
 
 } // namespace orbelle::modLearnAstrology::prose
