@@ -14,12 +14,12 @@ const std::array<std::string_view, 12> HouseAttributes = {
     "the chart meets the visible world, it also shapes the body: your physical appearance and health, your head, face "
     "and complexion, and the early years in which all these were formed.",
     // 2nd House
-    "What you own, and what you think it is worth, is the business of the second house. It covers material possessions "
-    "and wealth, the income you earn and the way you handle your resources: whether you save, spend or give. Its organ "
-    "in Western astrology is the throat, ruled by Taurus; Indian astrology adds sight, the appraiser's most useful "
-    "sense. Its deeper subject is value of another kind: your self-esteem, the sense of worth that lets you name a "
-    "fair price for your work and walk away from a poor one. Your talents count as resources too: a gift for music or "
-    "figures is capital you can develop and turn into income.",
+    "What you own, and what you think it is worth, is the business of the second house. It covers material "
+    "possessions and wealth, the income you earn and the way you handle your resources: whether you save, spend or "
+    "give. From Taurus it receives the throat, home of the bargaining voice, and Indian astrology grants it sight, on "
+    "which every appraiser depends. Its deeper subject is value of another kind: your self-esteem, the sense of worth "
+    "that lets you name a fair price for your work and walk away from a poor one. Your talents count as resources "
+    "too: a gift for music or figures is capital you can develop and turn into income.",
     // 3rd House
     "Every word you speak, write or hear passes through the third house, seat of communication, verbal skill and quick "
     "learning. Your brothers and sisters live here too, beside your neighbours and the small world around your door: "
@@ -29,39 +29,39 @@ const std::array<std::string_view, 12> HouseAttributes = {
     "to it in its practical form: the busy mind that gathers facts, sorts them and hands them on.",
     // 4th House
     "At the foot of the chart, the fourth house is the root from which everything else grows. Your home is its first "
-    "concern: the family that raised you, the place where you belong and any house or land you come to own; modern and "
-    "Indian readings add your mother. It also keeps your emotional security, the life you lead behind a closed door. "
-    "The chest and stomach, organs that shelter and nourish as a family does, are its share of the body, and Vedic "
-    "astrologers add the lungs. Time runs through it at both ends: your childhood and the memories you carry from it, "
-    "and old age, when many return to where they began.",
+    "concern: the family that raised you, the place where you belong and any land or property you come to own; modern "
+    "and Indian readings see your mother in it. It also keeps your emotional security, the life you lead behind a "
+    "closed door. The chest and stomach, organs that shelter and nourish as a family does, are its share of the body, "
+    "and Indian practice includes the lungs. Time runs through it at both ends: your childhood and the memories you "
+    "carry from it, and old age, when many return to where they began.",
     // 5th House
     "The fifth is Leo's house, ruled by the Sun, and it concerns whatever you bring to life for pleasure rather than "
     "need, from a painting to a party. Love affairs and romance are its delight: the first rush of attraction, the "
     "flirtation and courtship that come before any promise. Hobbies, games, sport, art and the gambler's wager all "
-    "play out in its rooms. The heart falls to it, as it falls to Leo, and the Indian reckoning grants it the liver "
-    "and spleen as well, along with intellect and education, the mind's own offspring. Children are its most lasting "
-    "creation, both your own and the young people you teach, guide or take on as protégés.",
+    "play out in its rooms. The heart, where joy is felt, is its organ, and the Indian reckoning adds the liver and "
+    "spleen. That tradition also gives it intellect and education, the mind's own offspring. Children are its most "
+    "lasting creation, those born to you and the young people you teach, guide or take on as protégés.",
     // 6th House
-    "Daily work and daily health share the sixth house, and the link is sensible: how you spend your hours shapes how "
-    "well you feel. It shows your skills and the kind of work that suits you, the tasks, routines and practical "
-    "abilities of a working week rather than the grand career. Its people are your colleagues and anyone who works for "
-    "you. When routine breaks down, illness and stress follow, often in the digestion, for this house, like Virgo, "
-    "rules the intestines. Indian astrologers widen its reach: they count your employers among its people, and the "
+    "Duty and health share the sixth house, and each feeds the other: how you spend your hours shapes how well you "
+    "feel. It shows your skills and the kind of work that suits you: the tasks and routines that fill an ordinary "
+    "week, rather than the grand career. Its people are your colleagues and anyone who answers to you. When routine "
+    "breaks down or the load grows too heavy, illness and stress follow, often in the digestion, since it shares the "
+    "intestines with Virgo. Indian astrologers widen its reach: they count your employers among its people, and the "
     "kidneys and womb among its organs. Sound habits of diet, rest and exercise are the cure it prescribes.",
     // 7th House
     "Facing the rising sign across the chart, the seventh house describes the person on the other side of the table. "
-    "It is the house of marriage, and in the Indian tradition it also governs the genitals, the body's instrument of "
-    "union. From it comes the choice of partner: the qualities you look for in a husband or wife and the sort of "
-    "person you attract. It suggests how much happiness you are likely to find with your spouse and how well you share "
-    "the give-and-take of life together. Business partners and contracts are judged by it as well, and so are open "
-    "enemies, the rivals who face you in plain sight: each is a bond between two.",
+    "Marriage is its chief business, and in the Indian tradition it also governs the genitals, the body's instrument "
+    "of union. From it comes the choice of partner: the qualities you look for in a husband or wife and the sort of "
+    "person you attract. It weighs the happiness you find with your spouse over the years and whether you both share "
+    "life's burdens and pleasures fairly. Business partnerships and the contracts that seal them come under it, as do "
+    "open enemies, the rivals who face you in plain sight: each is a bond between two.",
     // 8th House
     "Sex, loss and other people's money: the eighth house holds what many find hardest to discuss. It describes your "
     "sexual nature, the intensity you bring to intimacy and the organs of reproduction, which it shares with Scorpio. "
     "By tradition it is the house of death, though it more often marks endings and renewal than the close of a life. "
-    "Secrets and phobias, fears hidden even from yourself, gather here with the crises that change you for good. Money "
-    "reaches you through it in unconventional ways: an inheritance, a partner's earnings, an insurance payout. Debts "
-    "you share and taxes you owe fall to its account as well.",
+    "Secrets and phobias, fears hidden even from yourself, gather here with the crises that change you for good. "
+    "Money reaches you through it in unconventional ways: an inheritance, a partner's earnings, an insurance payout. "
+    "Its ledger also records what you owe: shared debts and taxes.",
     // 9th House
     "Past the edge of everyday life lies the ninth house, home of far travel and the mind's widest reach. It holds "
     "your values, the convictions behind your sense of right and wrong, and the philosophy and religion that give them "
@@ -71,17 +71,17 @@ const std::array<std::string_view, 12> HouseAttributes = {
     "visions of the night that older astrologers read as omens.",
     // 10th House
     "The Midheaven, the chart's highest point, marks the start of the tenth house in quadrant systems, and from that "
-    "height the house surveys your career and public standing. Your work, your ambitions and your reputation show in "
-    "it, and so do your relationships at every level, with those above, beside and below you. Authority and honour "
-    "belong here too: how you carry power and what respect or titles you earn. Saturn, its ruler, gives it the frame "
-    "of the body, the bones, joints, spine and knees, and even the hair: things that grow slowly and last, as a good "
-    "name does.",
+    "height it surveys your career and public standing. Your work, your ambitions and your reputation show in it, and "
+    "so do your relationships at every level, with those above, beside and below you. It also measures authority and "
+    "honour: how you carry power and what respect or titles you earn. Saturn, its ruler, gives it the frame of the "
+    "body, the bones, joints, spine and knees, and even the hair: things that grow slowly and last, as a good name "
+    "does.",
     // 11th House
     "Friends gather in the eleventh house, and with them the hopes you share. Sociability is its gift: the clubs, "
     "groups and circles you join, the allies you win and the help they give you in reaching your goals. With Aquarius "
     "it rules the legs and ankles, which carry you towards those aims. In India it is read above all as the house of "
-    "income and gains, the rewards your work brings in, and there it governs the teeth and left ear too. It also takes "
-    "in children who join a family other than by birth, whether by adoption or as stepchildren through a new marriage.",
+    "income and gains, the rewards your work brings in, and there it governs the teeth and the left ear. Its circle "
+    "widens further still, taking in children who arrive by adoption or as stepchildren through a new marriage.",
     // 12th House
     "The twelfth house guards what is most private. Older Western texts name it \"the house of self-undoing\"; Indian "
     "ones call it the house of expenses, assign it the left eye and set karma, the afterlife and rebirth deepest in "

@@ -32,12 +32,12 @@ const std::array<std::string_view, 10> PlanetPositiveTraits = {
     "at home in trade or teaching. Of all the planets, Mercury is the most impressionable: joined to a benefic it does "
     "good, joined to a malefic it does harm, like a messenger who repeats whatever he is told.",
     // Venus
-    "Tradition calls Venus the lesser fortune, a gentle benefic second only to Jupiter in the good it brings. Love, "
-    "beauty, art and the pleasures of the senses are its province. Those whom Venus favours are often beautiful, or at "
-    "least charming, with a graceful figure, soft features, dimples and kind, expressive eyes. What they desire is "
-    "comfort, affection, music, fine clothes and pleasant company, and they have a gift for putting others at ease. "
-    "Their tact and love of peace smooth over quarrels and bring people together, and many find their calling in the "
-    "arts, fashion or diplomacy.",
+    "Tradition calls Venus the lesser fortune, a gentle benefic second only to Jupiter in the good it brings. Its "
+    "province is love, in art as in life, and every pleasure of the senses. Those whom Venus favours are often "
+    "beautiful, or at least charming, with a graceful figure, soft features, dimples and kind, expressive eyes. They "
+    "desire comfort and affection above all, with music, fine clothes and pleasant company to sweeten the day, and "
+    "put others at ease without trying. Their tact and love of peace smooth over quarrels, and many carry that grace "
+    "into fashion or diplomacy.",
     // Mars
     "Physical force, courage and vitality are the gifts of Mars, and its natives are happiest with an obstacle to "
     "conquer. Frank and enterprising, they are quick to start and ready to defend the weak, and a setback only "
@@ -90,10 +90,10 @@ const std::array<std::string_view, 10> PlanetNegativeTraits = {
     "resources as surely as lead poisons the blood. Under that weight people turn fearful, rigid, miserly and gloomy. "
     "With a heavy Saturn in your own chart, persistence is what turns its lessons into strength.",
     // Uranus
-    "Uranus can leave your goals unfinished as you race towards the next plan. Your moods shift without warning, and "
-    "under strain your behaviour may turn eccentric or even abnormal.",
+    "Afflicted, Uranus leaves your goals unfinished as you race towards the next plan. Your moods shift without "
+    "warning, and under strain your behaviour may turn eccentric or even abnormal.",
     // Neptune
-    "Lost in Neptune's fog, you may fall into bad company without seeing it. Alcohol, drugs or gambling can become an "
+    "Lost in Neptune's fog, you drift into bad company without seeing it. Alcohol, drugs or gambling can become an "
     "addiction, and escapism, whether through fantasy, screens or sleep, lets you dodge every difficulty.",
     // Pluto
     "A difficult Pluto makes you aggressive and hungry to dominate and control others. Above all it warns you against "

@@ -15,13 +15,13 @@ const std::array<std::string_view, 12> SignPositiveTraits = {
     "analysing a problem in moments and cutting straight to its answer. And because you are fire, a contest warms you: "
     "you play to win, and every rival sharpens your game.",
     // Taurus
-    "Earth, your element, makes you practical: you trust what you can see, touch and test for yourself, and your plans "
-    "rest on solid ground. Venus rules your heart as well as your sign, so you love warmly and show devotion through "
-    "comfort, care and closeness. Her other gift is a sure hand with money: you earn steadily, spend with judgement "
-    "and fill your home with lovely things made to last. Bulls graze unhurried and let time do its work; patience, for "
-    "you, is less a virtue you practise than the rhythm you live by. Steadiness comes with a fixed sign, and people "
-    "learn to rely on you: you finish what you start, you keep your word once it is given, and your loyalty to family "
-    "and friends weathers every season.",
+    "Earth, your element, makes you practical: you trust what you can see, touch and test for yourself, and your "
+    "plans rest on solid ground. Venus, your ruler, governs your affections, so you love warmly and show devotion "
+    "through comfort, care and closeness. Her other gift is a sure hand with money: you earn steadily, spend with "
+    "judgement and fill your home with lovely things made to last. Bulls graze unhurried and let time do its work; "
+    "patience, for you, is less a virtue you practise than the rhythm you live by. Steadiness comes with a fixed "
+    "sign, and people learn to rely on you: you finish what you start, you keep your word once it is given, and your "
+    "loyalty to family and friends weathers every season.",
     // Gemini
     "Gemini's twins promise two people in one, and you often seem exactly that, versatile enough to pursue two "
     "callings at once and do justice to both. Mercury, the gods' messenger, rules your sign and lends you his "
@@ -40,27 +40,27 @@ const std::array<std::string_view, 12> SignPositiveTraits = {
     "alike, run strong and close to the surface, and you weep at a film or a wedding without the least embarrassment.",
     // Leo
     "The Sun rules Leo, and you share its place at the centre of things, radiating a warmth in which even strangers "
-    "find themselves basking. Its pull becomes your magnetism, and groups turn to you for leadership before you have "
-    "spoken a word. You lead as a lion leads its pride, by example and in plain view: assertive and sure of your own "
-    "mind, you take charge, make the decisions and stand behind them, and others follow because they trust you. The "
-    "limelight suits you: give you a stage, a party or a speech to make, and you shine. Leo rules the heart, and yours "
-    "is a generous one. You give freely of your time, your money and your praise, and you are delighted when friends "
-    "and colleagues do well. As a fixed fire sign you burn steadily instead of flaring up, and that even heat leaves "
-    "you broad-minded, quick to forgive the small faults of the people around you. ",
+    "find themselves basking. Its pull becomes your personal magnetism, and groups turn to you for leadership before "
+    "you have spoken a word. You lead as a lion leads its pride, by example and in plain view: assertive and sure of "
+    "your own mind, you take charge, make the decisions and stand behind them, and others follow because they trust "
+    "you. The limelight suits you: give you a stage, a party or a speech to make, and you shine. Leo rules the heart, "
+    "and yours is a generous one. You are lavish with your hospitality, your money and your praise, and openly "
+    "delighted when friends and colleagues do well. As a fixed fire sign you burn steadily instead of flaring up, and "
+    "that even heat leaves you broad-minded, quick to forgive the small faults of the people around you. ",
     // Virgo
     "Modesty suits a sign whose symbol is a maiden with a sheaf of wheat: the harvest matters, not the harvester, and "
     "you let work done well speak for itself. Mercury gives you an eye for detail, and earth keeps it practical; "
     "together they make you a perfectionist with sound judgement, and friends bring you their problems because your "
-    "advice works. That same eye also wants a clean, tidy room, and you plan each step ahead and keep time like the "
-    "turning year.",
+    "advice rarely fails. Mess offends such precision, so your rooms stay spotless; the harvest calendar trains you "
+    "to plan with care and keep time like the turning year.",
     // Libra
     "Alone among the signs, yours has an object for its symbol, not a creature: the scales. Balance is what you bring "
     "to every gathering. By instinct you are a diplomat who sees each side of a quarrel and finds the words that let "
     "both parties step back without losing face. Venus lends you a charm that puts strangers at ease and a romantic "
-    "heart that longs to be shared; you notice the flowers, the letter, the kind gesture. Her gift of elegance shows "
-    "in your dress, your speech and your home. Air keeps you a light-hearted optimist who expects the best of people "
-    "and is often proved right. Cardinal signs begin things, and Libra begins them in company: you know that fair "
-    "partnership achieves more than rivalry.",
+    "heart that longs to be shared; you notice the flowers, the letter, the kind gesture. The same planet makes you "
+    "elegant in your dress, your speech and your home. Air keeps you a light-hearted optimist who expects the best of "
+    "people and is often proved right. Cardinal signs begin things, and Libra begins them in company: you know that "
+    "fair partnership achieves more than rivalry.",
     // Scorpio
     "Half-measures are foreign to you. A friendship, a job or a cause gets all of you, and Pluto and Mars, the two "
     "planets that share the rule of your sign, feed an intensity that rarely slackens. Once you have chosen a course, "
@@ -71,22 +71,21 @@ const std::array<std::string_view, 12> SignPositiveTraits = {
     "stillness for softness learn otherwise.",
     // Sagittarius
     "You always want to see what lies round the next bend. Happy-go-lucky, you take each day on trust, and Jupiter, "
-    "your generous ruler, rewards that trust so often that you rarely worry. Your good humour is catching, and even "
-    "bad news takes a positive turn in your telling. The archer of your sign aims at a mark far beyond the field, and "
-    "so your adventurous spirit looks past the familiar, towards foreign countries, new subjects and unfamiliar ideas. "
-    "Fire gives you the nerve to act on these longings. You back a new venture before the doubters have done their "
-    "sums, and your enterprise and enthusiasm win them over. Routine cramps you, for a mutable sign needs room to "
-    "move. For all your jokes, you are an idealist with a firm faith in truth and fairness, and the big questions that "
-    "keep you awake may lead you to philosophy, religion or teaching.",
+    "your generous ruler, rewards it so often that you rarely worry. Your good humour is catching, and even bad news "
+    "takes a positive turn in your telling. Like the archer of your sign, who aims at a mark far beyond the field, "
+    "you are adventurous, looking past home ground towards foreign countries, new subjects and untried ideas. Fire "
+    "gives you the nerve to act on these longings. You back a new venture before the doubters have done their sums, "
+    "and your enterprise and enthusiasm win them over. Routine cramps you, for a mutable sign needs room to move. For "
+    "all your jokes, you are an idealist with a firm faith in truth and fairness, and the big questions that keep you "
+    "awake may lead you to philosophy, religion or teaching.",
     // Capricorn
-    "Hard work carries you up the mountain one tested foothold at a time, the goat's way, to summits that quicker "
+    "Hard work carries you up the mountain one tested foothold after another, the goat's way, to summits that quicker "
     "rivals never see. Saturn, the planet of time, rules you, so you respect whatever has lasted: old customs, proven "
     "methods and the lessons of those who went before. You share the steadiness of your element, earth: when "
     "everything else is shifting, you are the ground others stand on. Saturn's gravity shows early: as a child you "
-    "took your duties to heart, and you still meet life seriously, weighing every risk and spending with the prudence "
-    "of someone who knows how hard money is earned. You judge yourself more strictly than anyone else, and that "
-    "self-criticism keeps you improving. Your friends are few, but they are friends for life, and you stand by them as "
-    "they stand by you.",
+    "took your duties to heart, and you still face life seriously, weighing every risk and spending with the prudence "
+    "of someone who knows how hard money is earned. You are your own strictest judge, and that self-criticism keeps "
+    "you improving. Your friends are few, but you hold them for life, as true to them as they are to you.",
     // Aquarius
     "Your care reaches well beyond your own circle to humanity as a whole, poured out as freely as the water-bearer's "
     "jar. That is the humanitarian in you: you want society to treat all its members fairly, and you give time and "
@@ -111,17 +110,17 @@ const std::string_view LeoPositiveTraitsTail =
 
 const std::array<std::string_view, 12> SignNegativeTraits = {
     // Aries
-    "Going first comes so easily to the first sign that you start to believe you deserve to. That is where arrogance "
-    "begins, and leadership tips into domination when you give orders instead of asking. Mars gives you a short temper "
-    "that flares in a moment and can even turn violent, though the storm soon passes. Your own aims fill the whole "
-    "view, leaving you self-centred and blind to what the people beside you need, and slower minds or opposing views "
-    "meet an intolerance you would never accept from others. Yet a real injury stays with you: you hold grudges far "
-    "longer than so quick a temper would suggest.",
+    "Going first comes so easily to the zodiac's opening sign that you start to believe you deserve to. That is where "
+    "arrogance begins, and leadership tips into domination when you give orders instead of asking. From Mars comes a "
+    "short temper that flares in a moment and can even turn violent, though the storm soon passes. Your own aims fill "
+    "the whole view, leaving you self-centred and blind to what the people beside you need, and slower minds or "
+    "dissenting voices meet an intolerance you would never accept from others. Yet a real injury stays with you: you "
+    "hold grudges far longer than so quick a temper would suggest.",
     // Taurus
     "Stubborn as the bull of Taurus, you plant your feet the moment anyone pushes. In love you turn possessive, "
     "treating a partner as one more thing you own. Venus's fondness for comfort breeds laziness, and trusting only "
     "what you can hold, you come to measure everything by its price. Your own fireside is company enough, so friends "
-    "find you unsociable, and at worst greed takes hold, and you hoard against every imagined want.",
+    "find you unsociable; at worst, greed sets in and you hoard against every imagined want.",
     // Gemini
     "Air never settles, and neither do your opinions: you argue one case on Monday and its opposite by Friday, and no "
     "one can pin you down. Pulled two ways by your twins, you grow restless once a task loses its novelty. Mercury's "
@@ -144,9 +143,9 @@ const std::array<std::string_view, 12> SignNegativeTraits = {
     "on. Left unchecked, the Sun's wish to shine grows into a hunger for power over everyone within reach.",
     // Virgo
     "Mercury's sharp eye, turned on trifles, makes you fussy, and a mind that hunts for flaws soon starts to worry "
-    "about flaws that have not yet appeared. All that vigilance wears you out, and you turn unsociable and retreat "
-    "from company. Your sharpest words are kept for yourself, but under strain they turn outward, and you snap at "
-    "whoever is nearest.",
+    "about faults that have not yet appeared. All that vigilance wears you out, and you grow unsociable, shunning "
+    "company to recover. Your sharpest words are kept for yourself, but under strain they turn outward, and you snap "
+    "at whoever is nearest.",
     // Libra
     "Scales that weigh every option may never come to rest, and you deliberate so long that others end up deciding for "
     "you. A trusting nature leaves you gullible, and your charm turns flirtatious, sending signals that people "
@@ -164,10 +163,10 @@ const std::array<std::string_view, 12> SignNegativeTraits = {
     "when you feel fenced in, your temper is explosive. Jupiter enlarges everything, your stories included, so you "
     "boast, and promises lightly made are as lightly forgotten, an irresponsibility that costs you friends.",
     // Capricorn
-    "Saturn's love of rules can make you rigid, and you keep to old routines that stopped serving anyone years ago, "
-    "simply because they are familiar. Ambition drives you too hard, until status and success count for more than the "
-    "people you love. Once set on a path, you stubbornly close your ears to every argument against it. In authority "
-    "you dominate, running an office or a household with a heavy hand. Cold, heavy Saturn also weighs on your spirits: "
+    "Saturn's need for order can make you rigid, and you keep to old routines that stopped serving anyone years ago, "
+    "simply because they are familiar. The goat must climb, and ambition drives you too hard, until status counts for "
+    "more than the people you love. Once set on a route, you stubbornly close your ears to every argument against it; "
+    "at the top you dominate, running office or household with a heavy hand. Cold Saturn also weighs on your spirits: "
     "dark moods settle on you for days at a time, and pessimism makes you count the losses before the venture has "
     "begun.",
     // Aquarius
