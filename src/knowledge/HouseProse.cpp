@@ -28,12 +28,12 @@ const std::array<std::string_view, 12> HouseAttributes = {
     "for so talkative a house, and credit it with stamina and courage, the drive to keep going. Your intellect belongs "
     "to it in its practical form: the busy mind that gathers facts, sorts them and hands them on.",
     // 4th House
-    "At the foot of the chart, the fourth house is the root from which everything else grows. Your home is its first "
-    "concern: the family that raised you, the place where you belong and any land or property you come to own; modern "
-    "and Indian readings see your mother in it. It also keeps your emotional security, the life you lead behind a "
-    "closed door. The chest and stomach, organs that shelter and nourish as a family does, are its share of the body, "
-    "and Indian practice includes the lungs. Time runs through it at both ends: your childhood and the memories you "
-    "carry from it, and old age, when many return to where they began.",
+    "At the foot of the chart, the fourth house is the root from which everything else grows. Your home belongs to "
+    "it: the family that raised you, with your mother at its centre in modern and Indian readings, the place where "
+    "you belong and any land or property you come to own. Here too lies your emotional security, the ease you feel "
+    "once the door is closed. The chest and stomach, organs that shelter and nourish as a family does, are its share "
+    "of the body, and Indian practice includes the lungs. Time runs through it at both ends: your childhood and the "
+    "memories you carry from it, and old age, when many return to where they began.",
     // 5th House
     "The fifth is Leo's house, ruled by the Sun, and it concerns whatever you bring to life for pleasure rather than "
     "need, from a painting to a party. Love affairs and romance are its delight: the first rush of attraction, the "
@@ -50,11 +50,11 @@ const std::array<std::string_view, 12> HouseAttributes = {
     "kidneys and womb among its organs. Sound habits of diet, rest and exercise are the cure it prescribes.",
     // 7th House
     "Facing the rising sign across the chart, the seventh house describes the person on the other side of the table. "
-    "Marriage is its chief business, and in the Indian tradition it also governs the genitals, the body's instrument "
-    "of union. From it comes the choice of partner: the qualities you look for in a husband or wife and the sort of "
-    "person you attract. It weighs the happiness you find with your spouse over the years and whether you both share "
-    "life's burdens and pleasures fairly. Business partnerships and the contracts that seal them come under it, as do "
-    "open enemies, the rivals who face you in plain sight: each is a bond between two.",
+    "It rules marriage before all else, and in the Indian tradition the genitals too, the body's instrument of union. "
+    "From it comes the choice of partner: the qualities you look for in a husband or wife and the sort of person you "
+    "attract. It weighs the happiness you find with your spouse over the years and whether you both share life's "
+    "burdens and pleasures fairly. Business partnerships and the contracts that seal them come under it, as do open "
+    "enemies, the rivals who face you in plain sight: each is a bond between two.",
     // 8th House
     "Sex, loss and other people's money: the eighth house holds what many find hardest to discuss. It describes your "
     "sexual nature, the intensity you bring to intimacy and the organs of reproduction, which it shares with Scorpio. "
@@ -63,12 +63,12 @@ const std::array<std::string_view, 12> HouseAttributes = {
     "Money reaches you through it in unconventional ways: an inheritance, a partner's earnings, an insurance payout. "
     "Its ledger also records what you owe: shared debts and taxes.",
     // 9th House
-    "Past the edge of everyday life lies the ninth house, home of far travel and the mind's widest reach. It holds "
-    "your values, the convictions behind your sense of right and wrong, and the philosophy and religion that give them "
-    "shape, together with higher learning and the search for truth. Intuition, the inner knowing that runs ahead of "
-    "logic, has its place too. Its long journeys may cross oceans or never leave your armchair. Counted as the fifth "
-    "house from the fifth, the house of children, it also speaks of your grandchildren. And it keeps your dreams, the "
-    "visions of the night that older astrologers read as omens.",
+    "Past the edge of everyday life lies the ninth house, where the mind ranges furthest. It holds your values, the "
+    "convictions behind your sense of right and wrong, and the philosophy and religion that give them shape, together "
+    "with higher learning and the search for truth. Here intuition, the inner knowing that reaches an answer before "
+    "logic sets out, is trusted as much as study. Its long journeys may cross oceans or take place entirely on the "
+    "page. As the fifth from the house of children, it also speaks of your grandchildren. And it keeps your dreams, "
+    "the visions of the night that astrologers once read as omens.",
     // 10th House
     "The Midheaven, the chart's highest point, marks the start of the tenth house in quadrant systems, and from that "
     "height it surveys your career and public standing. Your work, your ambitions and your reputation show in it, and "

@@ -7,23 +7,22 @@ namespace orbelle::modLearnAstrology::prose {
 
 const std::array<std::string_view, 10> PlanetPositiveTraits = {
     // Sun
-    "The Sun is neither good nor evil in itself: its configuration with the other planets, with its sign and house, "
-    "decides whether it helps or harms. Honoured as the centre and giver of life, it is also the backbone of "
-    "astrology, for the zodiac is measured along the Sun's yearly path, and its sign at birth is the one most people "
-    "call their own. Pride and magnanimity mark the natives of a strongly placed Sun, who carry natural authority and "
-    "keep their word.",
+    "The Sun is neither good nor evil in itself: its aspects and its place in the chart decide together whether it "
+    "helps or harms. Honoured as the centre and giver of life, it is also the backbone of astrology: the zodiac is "
+    "measured along its yearly path, and the sign it occupies at birth is the one most people call their own. Pride "
+    "and magnanimity mark the natives of a strongly placed Sun, who carry natural authority and keep their word.",
     // Moon
-    "Feminine, cold, moist and nocturnal, the Moon rules the night and the tides, and with them instinct, feeling and "
-    "memory. Swiftest of the heavenly bodies, it describes the changing rhythms of daily life. People born under a "
-    "prominent Moon often have a round, pale face, a soft, full figure and grey or light eyes whose expression shifts "
-    "as quickly as the planet's phases. In temperament they mirror it, sensing another's mood before a word is spoken, "
-    "imagining freely and nursing anyone who needs it. Home, family and the past hold their deepest loyalty, and they "
-    "seldom forget a kindness.",
+    "The tides answer to the Moon, a feminine planet, cold and moist by nature and nocturnal by habit, and so do "
+    "instinct, feeling and memory. Swiftest of the heavenly bodies, it describes the changing rhythms of daily life. "
+    "People born under a prominent Moon often have a round, pale face, a soft, full figure and grey or light eyes "
+    "whose expression shifts with the planet's phases. In temperament they take after it, sensing another's mood "
+    "before a word is spoken, imagining freely and nursing anyone in need. Home, family and the past hold their "
+    "deepest loyalty, and they seldom forget a kindness.",
     // Jupiter
-    "By the old reckoning Jupiter's nature is hot, airy and sanguine, and no planet is more beneficent or more social. "
-    "It rules growth, wisdom and faith, and it stands for temperance, justice and moderation, the virtues of a fair "
-    "judge. Those born under it are jovial in every sense: tall and well built, with an open face and a hearty laugh, "
-    "they are generous, honest and good company. The ancients named it the greater fortune, since it enlarges every "
+    "By the old reckoning Jupiter's nature is hot, airy and sanguine, and no planet is more beneficent or more "
+    "social. It rules growth, wisdom and faith, and it stands for temperance, justice and moderation, the virtues of "
+    "a fair judge. Its children are jovial in every sense: open-handed and honest, quick to laugh, slow to take "
+    "offence and the best of company at any table. The ancients named it the greater fortune, since it enlarges every "
     "good it meets.",
     // Mercury
     "Mercury governs the nerve forces and the mental faculties: thought, speech, learning and the carrying of news, as "
@@ -34,10 +33,10 @@ const std::array<std::string_view, 10> PlanetPositiveTraits = {
     // Venus
     "Tradition calls Venus the lesser fortune, a gentle benefic second only to Jupiter in the good it brings. Its "
     "province is love, in art as in life, and every pleasure of the senses. Those whom Venus favours are often "
-    "beautiful, or at least charming, with a graceful figure, soft features, dimples and kind, expressive eyes. They "
-    "desire comfort and affection above all, with music, fine clothes and pleasant company to sweeten the day, and "
-    "put others at ease without trying. Their tact and love of peace smooth over quarrels, and many carry that grace "
-    "into fashion or diplomacy.",
+    "beautiful, or at least charming, with a graceful figure, soft features, dimples and kind, expressive eyes. "
+    "Comfort and affection are their chief desires, with music, fine clothes and pleasant company to sweeten the day. "
+    "They put others at ease without trying, and their tact and love of peace smooth over quarrels; many carry that "
+    "grace into fashion or diplomacy.",
     // Mars
     "Physical force, courage and vitality are the gifts of Mars, and its natives are happiest with an obstacle to "
     "conquer. Frank and enterprising, they are quick to start and ready to defend the weak, and a setback only "
@@ -66,15 +65,15 @@ const std::array<std::string_view, 10> PlanetNegativeTraits = {
     "opposes it. Its nature is masculine, hot and dry as noon. Whether that heat does good or evil depends on "
     "configuration: badly placed, it breeds arrogance, vanity and a hunger for praise.",
     // Moon
-    "Easily influenced, the Moon reflects the nature of each sign it crosses, changing character every two or three "
-    "days. Lunar people share that weakness, turning moody and restless and bending to whoever spoke to them last. The "
-    "Moon governs the home and bodily health, so when malefic aspects strike it, body and household suffer together.",
+    "The Moon readily takes its colour from each sign it crosses, changing character every two or three days. Lunar "
+    "people share that weakness: they turn moody and restless and agree with whoever spoke to them last. The Moon "
+    "governs the home and bodily health, so when malefic aspects strike it, body and household suffer together.",
     // Jupiter
-    "Jupiter errs by excess. Ill placed, it inflates hope into over-optimism and confidence into boasting; its natives "
-    "turn lazy, trusting luck to do their work, and extravagant with money, food and promises alike.",
+    "Jupiter errs by excess. At its worst it inflates hope into over-optimism and confidence into boasting; its "
+    "natives turn lazy, trusting luck to do their work, and extravagant with money, food and promises alike.",
     // Mercury
-    "Overpowered by Venus, Mercury lets the mind grow slavish, a servant of pleasure and flattery. Under hard aspects "
-    "it sharpens the tongue, making people argumentative, sarcastic and at times dishonest.",
+    "When Venus overpowers Mercury, the mind grows slavish, a servant of pleasure and flattery. Under hard aspects it "
+    "sharpens the tongue, making people argumentative, sarcastic and at times dishonest.",
     // Venus
     "A poorly placed Venus loves ease too well and shuns hard work. Those under it become selfish, vain and "
     "self-indulgent, given to rich food, luxury and idle pleasure, and deaf to every need but their own.",
@@ -90,8 +89,8 @@ const std::array<std::string_view, 10> PlanetNegativeTraits = {
     "resources as surely as lead poisons the blood. Under that weight people turn fearful, rigid, miserly and gloomy. "
     "With a heavy Saturn in your own chart, persistence is what turns its lessons into strength.",
     // Uranus
-    "Afflicted, Uranus leaves your goals unfinished as you race towards the next plan. Your moods shift without "
-    "warning, and under strain your behaviour may turn eccentric or even abnormal.",
+    "With Uranus under stress, you abandon goals half-finished and race towards the next plan. Your moods shift "
+    "without warning, and at worst your behaviour turns eccentric or even abnormal.",
     // Neptune
     "Lost in Neptune's fog, you drift into bad company without seeing it. Alcohol, drugs or gambling can become an "
     "addiction, and escapism, whether through fantasy, screens or sleep, lets you dodge every difficulty.",

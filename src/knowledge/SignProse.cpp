@@ -15,13 +15,13 @@ const std::array<std::string_view, 12> SignPositiveTraits = {
     "analysing a problem in moments and cutting straight to its answer. And because you are fire, a contest warms you: "
     "you play to win, and every rival sharpens your game.",
     // Taurus
-    "Earth, your element, makes you practical: you trust what you can see, touch and test for yourself, and your "
-    "plans rest on solid ground. Venus, your ruler, governs your affections, so you love warmly and show devotion "
-    "through comfort, care and closeness. Her other gift is a sure hand with money: you earn steadily, spend with "
-    "judgement and fill your home with lovely things made to last. Bulls graze unhurried and let time do its work; "
-    "patience, for you, is less a virtue you practise than the rhythm you live by. Steadiness comes with a fixed "
-    "sign, and people learn to rely on you: you finish what you start, you keep your word once it is given, and your "
-    "loyalty to family and friends weathers every season.",
+    "Earth makes you practical: you trust what you can see, touch and test for yourself, and you build your plans to "
+    "carry weight. Your affections belong to Venus, so you love warmly and show devotion through comfort, care and "
+    "closeness. Her other gift is a sure hand with money: you earn steadily, spend with judgement and fill your home "
+    "with lovely things made to last. Bulls graze unhurried and let time do its work; patience, for you, is less a "
+    "virtue you practise than the rhythm you live by. Steadiness comes with a fixed sign, and people learn to rely on "
+    "you: you finish what you start, you keep your word once it is given, and your loyalty to family and friends "
+    "weathers every season.",
     // Gemini
     "Gemini's twins promise two people in one, and you often seem exactly that, versatile enough to pursue two "
     "callings at once and do justice to both. Mercury, the gods' messenger, rules your sign and lends you his "
@@ -31,28 +31,29 @@ const std::array<std::string_view, 12> SignPositiveTraits = {
     "plan feels like an open window. Your appetite for learning lasts a lifetime: you read, ask and listen, then pass "
     "on what you find to anyone within earshot.",
     // Cancer
-    "Born into water, you feel your way through life before you think it through. The Moon rules you and tunes you to "
-    "every shift of feeling around you: you notice a change of mood before anyone speaks, and you hear trouble in a "
-    "friend's voice. You never have to shout, for people lean in to catch your soft-spoken words. Kindness, in you, "
-    "takes a practical form: you remember birthdays, cook for the sick and keep your door open to anyone in pain. The "
-    "Moon also keeps the past, and memories and dreams feed a vivid imagination. Your introverted nature is the crab's "
-    "shell, a retreat where you spend quiet hours alone or with a few trusted friends. Your feelings, joy and sorrow "
-    "alike, run strong and close to the surface, and you weep at a film or a wedding without the least embarrassment.",
+    "Born into water, you feel your way through life before you reason it out. The Moon rules you and tunes you to "
+    "every shift of feeling nearby, so that you catch a change of mood others miss and hear trouble in a friend's "
+    "voice. Your own feelings, joy and sorrow alike, run strong and close to the surface, and you weep at a film or a "
+    "wedding without the least embarrassment. Mothering is the Moon's gift, and your kindness is practical: you "
+    "remember birthdays, cook for the sick and keep your door open to anyone in pain. Your ruler also guards the "
+    "past, and memories and dreams feed an imagination rich in pictures and stories. Your introverted nature is the "
+    "crab's shell, a retreat where you spend quiet hours alone or with a few trusted friends. From that shelter comes "
+    "your soft-spoken manner: you never shout, yet people lean in to catch every word.",
     // Leo
     "The Sun rules Leo, and you share its place at the centre of things, radiating a warmth in which even strangers "
-    "find themselves basking. Its pull becomes your personal magnetism, and groups turn to you for leadership before "
-    "you have spoken a word. You lead as a lion leads its pride, by example and in plain view: assertive and sure of "
+    "find themselves basking. Its pull becomes your personal magnetism, and groups turn to you for leadership as soon "
+    "as you walk into a room. You lead as a lion leads its pride, by example and in plain view: assertive and sure of "
     "your own mind, you take charge, make the decisions and stand behind them, and others follow because they trust "
-    "you. The limelight suits you: give you a stage, a party or a speech to make, and you shine. Leo rules the heart, "
-    "and yours is a generous one. You are lavish with your hospitality, your money and your praise, and openly "
-    "delighted when friends and colleagues do well. As a fixed fire sign you burn steadily instead of flaring up, and "
-    "that even heat leaves you broad-minded, quick to forgive the small faults of the people around you. ",
+    "you. The limelight suits you: on a stage, at a party or with a microphone, you shine. Leo rules the heart, and "
+    "yours is a generous one. You are lavish with your hospitality, your money and your praise, and openly delighted "
+    "whenever friends and colleagues do well. Your fire is of the fixed kind, burning steadily instead of flaring up, "
+    "and its even heat leaves you broad-minded, quick to forgive the small faults of the people around you. ",
     // Virgo
     "Modesty suits a sign whose symbol is a maiden with a sheaf of wheat: the harvest matters, not the harvester, and "
-    "you let work done well speak for itself. Mercury gives you an eye for detail, and earth keeps it practical; "
-    "together they make you a perfectionist with sound judgement, and friends bring you their problems because your "
-    "advice rarely fails. Mess offends such precision, so your rooms stay spotless; the harvest calendar trains you "
-    "to plan with care and keep time like the turning year.",
+    "you let the work take the credit. Mercury gives you an eye for detail, and earth keeps it practical; together "
+    "they make you a perfectionist with sound judgement, and friends bring you problems because your advice rarely "
+    "fails. Mess offends such precision, and your rooms stay spotless. Crops will not wait, so you plan with care and "
+    "keep time like the turning year.",
     // Libra
     "Alone among the signs, yours has an object for its symbol, not a creature: the scales. Balance is what you bring "
     "to every gathering. By instinct you are a diplomat who sees each side of a quarrel and finds the words that let "
@@ -62,22 +63,22 @@ const std::array<std::string_view, 12> SignPositiveTraits = {
     "people and is often proved right. Cardinal signs begin things, and Libra begins them in company: you know that "
     "fair partnership achieves more than rivalry.",
     // Scorpio
-    "Half-measures are foreign to you. A friendship, a job or a cause gets all of you, and Pluto and Mars, the two "
-    "planets that share the rule of your sign, feed an intensity that rarely slackens. Once you have chosen a course, "
-    "your strong will lets neither persuasion nor setbacks turn you from it. Fixed signs do not swerve, and your "
-    "determination keeps you at work long after everyone else has gone home, with the physical and emotional energy to "
-    "last for months. Yet, as a water sign, you show the world a calm, composed surface that gives little away. "
-    "Beneath it lies an aggression you keep in check, the scorpion resting in the shade, and those who mistake your "
-    "stillness for softness learn otherwise.",
+    "Half-measures are foreign to you. A friendship, a job or a cause gets all of you, and Pluto and Mars, the deep "
+    "planet and the red one, rule you together and feed an intensity that rarely slackens. Once you have chosen a "
+    "course, your strong will, fixed like your sign, lets neither persuasion nor setbacks nor flattery turn you from "
+    "it. That determination keeps you at work long after everyone else has gone home, with the physical and emotional "
+    "energy to last for months. Yet, like deep water, you show the world a calm, composed surface that gives little "
+    "away. Beneath it lies an aggression you keep in check, the scorpion resting in the shade, and those who mistake "
+    "your stillness for softness learn otherwise.",
     // Sagittarius
-    "You always want to see what lies round the next bend. Happy-go-lucky, you take each day on trust, and Jupiter, "
-    "your generous ruler, rewards it so often that you rarely worry. Your good humour is catching, and even bad news "
-    "takes a positive turn in your telling. Like the archer of your sign, who aims at a mark far beyond the field, "
-    "you are adventurous, looking past home ground towards foreign countries, new subjects and untried ideas. Fire "
-    "gives you the nerve to act on these longings. You back a new venture before the doubters have done their sums, "
-    "and your enterprise and enthusiasm win them over. Routine cramps you, for a mutable sign needs room to move. For "
-    "all your jokes, you are an idealist with a firm faith in truth and fairness, and the big questions that keep you "
-    "awake may lead you to philosophy, religion or teaching.",
+    "You always want to see what lies round the next bend. Happy-go-lucky, you take each day on trust, and Jupiter's "
+    "generosity rewards it so often that you rarely worry. Your good humour is catching, and even bad news takes a "
+    "positive turn in your telling. Like the archer of your sign, who aims at a mark far beyond the field, you are "
+    "adventurous, looking past the familiar towards foreign countries, new subjects and untried ideas. Fire gives you "
+    "the nerve to act on these longings. You back a new venture before the doubters have done their sums, and your "
+    "enterprise and enthusiasm win them over. Routine cramps you, for a mutable sign needs room to move. For all your "
+    "jokes, you are an idealist with a firm faith in truth and fairness, and the big questions that keep you awake "
+    "may lead you to philosophy, religion or teaching.",
     // Capricorn
     "Hard work carries you up the mountain one tested foothold after another, the goat's way, to summits that quicker "
     "rivals never see. Saturn, the planet of time, rules you, so you respect whatever has lasted: old customs, proven "
@@ -95,13 +96,13 @@ const std::array<std::string_view, 12> SignPositiveTraits = {
     "you unconventional, content to go your own way while others stare. Air is the element of thought, and science, "
     "invention and social reform feed an intellect always hunting for the next idea.",
     // Pisces
-    "Water takes the shape of whatever holds it, and you, a mutable water sign, adapt just as easily to new places and "
-    "new company. Your two rulers divide their gifts. Benevolent Jupiter makes you friendly and good-natured, free "
-    "with your time and slow to think ill of anyone; mystical Neptune lends a sensitivity that borders on the psychic, "
-    "so you feel the sorrow behind a bright smile and answer it gently. Such warmth makes you popular, and people of "
-    "every sort relax when you are near. Your imagination often finds its way into music, painting or poetry. Yet "
-    "however far the two fishes may swim, you are home-loving at heart, happiest in a quiet, comfortable house where "
-    "you can rest and dream.",
+    "Water takes the shape of whatever holds it, and your mutable sign is readier still to change, so you settle into "
+    "unfamiliar streets and circles without fuss. Your two rulers divide their gifts. Benevolent Jupiter makes you "
+    "friendly and good-natured, free with your time and slow to think ill of anyone; mystical Neptune lends a "
+    "sensitivity that borders on the psychic, so you feel the sorrow behind a bright smile and answer it gently. Such "
+    "warmth keeps you popular, and people of every sort relax when you are near. Your imagination often finds its way "
+    "into music, painting or poetry. Yet however far the two fishes swim, you are home-loving at heart, happiest in a "
+    "quiet, comfortable house where you can rest and dream.",
 };
 
 // Appended directly to the main part of Leo's paragraph (SignPositiveTraits[4]).
@@ -117,7 +118,7 @@ const std::array<std::string_view, 12> SignNegativeTraits = {
     "dissenting voices meet an intolerance you would never accept from others. Yet a real injury stays with you: you "
     "hold grudges far longer than so quick a temper would suggest.",
     // Taurus
-    "Stubborn as the bull of Taurus, you plant your feet the moment anyone pushes. In love you turn possessive, "
+    "Pushed, you plant your feet as the bull does and stubbornly refuse to budge. In love you turn possessive, "
     "treating a partner as one more thing you own. Venus's fondness for comfort breeds laziness, and trusting only "
     "what you can hold, you come to measure everything by its price. Your own fireside is company enough, so friends "
     "find you unsociable; at worst, greed sets in and you hoard against every imagined want.",
@@ -137,7 +138,7 @@ const std::array<std::string_view, 12> SignNegativeTraits = {
     // Leo
     "Wound a lion's pride and you will hear it roar: your temper sleeps through ordinary annoyances, but a slight "
     "wakes it, and it erupts in violence that frightens everyone nearby. A king expects homage, and arrogance tempts "
-    "you to look down on the less gifted; a king's word is law, and your convictions become dogma that no one may "
+    "you to look down on the less gifted; a king's word is law, and your convictions become dogma beyond all "
     "question. Your sign is fixed, so you dig in: admitting a mistake feels like losing a crown, and you defend a bad "
     "position even once you know it is wrong. You crave praise and sulk, conceited and hurt, when the spotlight moves "
     "on. Left unchecked, the Sun's wish to shine grows into a hunger for power over everyone within reach.",
@@ -147,10 +148,10 @@ const std::array<std::string_view, 12> SignNegativeTraits = {
     "company to recover. Your sharpest words are kept for yourself, but under strain they turn outward, and you snap "
     "at whoever is nearest.",
     // Libra
-    "Scales that weigh every option may never come to rest, and you deliberate so long that others end up deciding for "
-    "you. A trusting nature leaves you gullible, and your charm turns flirtatious, sending signals that people "
-    "misread. Venus makes pleasure hard to resist, and you indulge yourself too freely. Hating a scene, you buy peace "
-    "at any cost, even when a firm refusal would serve you better.",
+    "Scales that weigh every option may never come to rest, and you deliberate so long that others decide for you. "
+    "Expecting fairness, you take people at their word and are easily fooled. From Venus come a flirtatious charm "
+    "that strangers misread and a taste for pleasure you indulge too freely. Hating a scene, you buy peace at any "
+    "cost, even when a firm refusal would serve you better.",
     // Scorpio
     "The scorpion's sting is in your tongue: you are blunt to the point of cruelty, saying exactly what you think and "
     "leaving others to nurse the wound. Pluto draws you towards whatever is hidden, and the investigator in you pries "
@@ -163,24 +164,25 @@ const std::array<std::string_view, 12> SignNegativeTraits = {
     "when you feel fenced in, your temper is explosive. Jupiter enlarges everything, your stories included, so you "
     "boast, and promises lightly made are as lightly forgotten, an irresponsibility that costs you friends.",
     // Capricorn
-    "Saturn's need for order can make you rigid, and you keep to old routines that stopped serving anyone years ago, "
-    "simply because they are familiar. The goat must climb, and ambition drives you too hard, until status counts for "
-    "more than the people you love. Once set on a route, you stubbornly close your ears to every argument against it; "
-    "at the top you dominate, running office or household with a heavy hand. Cold Saturn also weighs on your spirits: "
-    "dark moods settle on you for days at a time, and pessimism makes you count the losses before the venture has "
+    "Saturn prizes order, and in you it hardens into rigidity: you keep to old routines that stopped serving anyone "
+    "years ago, because they are familiar. The goat must climb, and ambition drives you too hard, until status counts "
+    "for more than the people you love. Once set on a route, you stubbornly close your ears to every argument against "
+    "it; at the top you dominate, running office or household with a heavy hand. Cold Saturn also weighs on your "
+    "spirits: dark moods settle for days at a time, and pessimism makes you count the losses before the venture has "
     "begun.",
     // Aquarius
     "Warm towards humanity but cool towards individuals, you take a long time to let any one person close, so real "
     "friendships are slow to form. You can end up a loner, more at ease with a theory than with someone's tears. "
     "Uranus, your modern ruler, leaves you hungry for the new, so a commitment that looked exciting last month is "
     "dropped once a fresher cause appears, and you earn a name for being unreliable. Whimsy sends you chasing notions "
-    "that make sense only to you, and you wonder why no one follows. Hardest to live with is your unpredictability: "
-    "plans, opinions and even partners change overnight, and those who love you never feel quite settled.",
+    "that make sense only to you, and you are puzzled when others decline to follow. Hardest to live with is your "
+    "unpredictability: plans, opinions and even partners change overnight, and those who love you never feel quite "
+    "settled.",
     // Pisces
-    "When troubles come you look for sympathy, casting yourself as the victim and waiting to be rescued. Neptune's "
-    "mists make you dreamy, and the practical side of life, from bills to timetables, is lost in them. Appointments "
-    "slip your mind and letters go unanswered, so friends stop counting on you. At times a deep melancholy rises in "
-    "you, and you withdraw into a sadness no one can reach.",
+    "When troubles come you look for sympathy, playing the victim and waiting to be rescued. Under Neptune's mists "
+    "you turn dreamy, and the practical side of life, from bills to timetables, is lost in them. Appointments slip "
+    "your mind and letters go unanswered, until even patient friends stop counting on you. At times a deep melancholy "
+    "rises in you, and you withdraw into a sadness that comfort cannot touch.",
 };
 
 } // namespace orbelle::modLearnAstrology::prose
