@@ -81,6 +81,9 @@ void TestLearnBrowser::firstRecord() {
     QCOMPARE(QString::fromStdString(view.title), title);
     QCOMPARE(QString::fromStdString(view.value), value);
     QCOMPARE(resourceOf(view), picture);
+    // Only "Glyphs (Image)" of signs and planets learns the picture itself; a house's first
+    // attribute is its name.
+    QCOMPARE(view.valueIsPicture, (topic == 0 || topic == 1) && attribute == 0);
 }
 
 void TestLearnBrowser::walkToTheLastRecordAndBeyond_data() {
