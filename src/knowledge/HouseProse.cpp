@@ -28,19 +28,19 @@ const std::array<std::string_view, 12> HouseAttributes = {
     "for so talkative a house, and credit it with stamina and courage, the drive to keep going. Your intellect belongs "
     "to it in its practical form: the busy mind that gathers facts, sorts them and hands them on.",
     // 4th House
-    "At the foot of the chart, the fourth house is the root from which everything else grows. Your home belongs to "
-    "it: the family that raised you, with your mother at its centre in modern and Indian readings, the place where "
-    "you belong and any land or property you come to own. Here too lies your emotional security, the ease you feel "
-    "once the door is closed. The chest and stomach, organs that shelter and nourish as a family does, are its share "
-    "of the body, and Indian practice includes the lungs. Time runs through it at both ends: your childhood and the "
-    "memories you carry from it, and old age, when many return to where they began.",
+    "At the foot of the chart, the fourth house is the root from which everything else grows. Your home is its "
+    "province: the family that raised you, with your mother at its centre in modern and Indian readings, the place "
+    "where you settle and any land or property you come to own. Here too lies your emotional security, the ease you "
+    "feel once the door is closed. The chest and stomach, organs that shelter and nourish as a family does, are its "
+    "share of the body, and Indian practice includes the lungs. Time runs through it at both ends: your childhood and "
+    "the memories you carry from it, and old age, when many return to where they began.",
     // 5th House
     "The fifth is Leo's house, ruled by the Sun, and it concerns whatever you bring to life for pleasure rather than "
     "need, from a painting to a party. Love affairs and romance are its delight: the first rush of attraction, the "
     "flirtation and courtship that come before any promise. Hobbies, games, sport, art and the gambler's wager all "
-    "play out in its rooms. The heart, where joy is felt, is its organ, and the Indian reckoning adds the liver and "
-    "spleen. That tradition also gives it intellect and education, the mind's own offspring. Children are its most "
-    "lasting creation, those born to you and the young people you teach, guide or take on as protégés.",
+    "play out in its rooms. It claims the heart, where joy is felt; the Indian reckoning adds the liver and spleen "
+    "and, with them, intellect and education, the mind's own offspring. Children are its most lasting creation, those "
+    "born to you and the young people you teach, guide or take on as protégés.",
     // 6th House
     "Duty and health share the sixth house, and each feeds the other: how you spend your hours shapes how well you "
     "feel. It shows your skills and the kind of work that suits you: the tasks and routines that fill an ordinary "
@@ -59,9 +59,9 @@ const std::array<std::string_view, 12> HouseAttributes = {
     "Sex, loss and other people's money: the eighth house holds what many find hardest to discuss. It describes your "
     "sexual nature, the intensity you bring to intimacy and the organs of reproduction, which it shares with Scorpio. "
     "By tradition it is the house of death, though it more often marks endings and renewal than the close of a life. "
-    "Secrets and phobias, fears hidden even from yourself, gather here with the crises that change you for good. "
-    "Money reaches you through it in unconventional ways: an inheritance, a partner's earnings, an insurance payout. "
-    "Its ledger also records what you owe: shared debts and taxes.",
+    "Secrets and phobias, fears that reason cannot reach, gather here with the crises that change you for good. Money "
+    "reaches you through it in unconventional ways: an inheritance, a partner's earnings, an insurance payout. Its "
+    "ledger also records what you owe: shared debts and taxes.",
     // 9th House
     "Past the edge of everyday life lies the ninth house, where the mind ranges furthest. It holds your values, the "
     "convictions behind your sense of right and wrong, and the philosophy and religion that give them shape, together "
@@ -73,9 +73,9 @@ const std::array<std::string_view, 12> HouseAttributes = {
     "The Midheaven, the chart's highest point, marks the start of the tenth house in quadrant systems, and from that "
     "height it surveys your career and public standing. Your work, your ambitions and your reputation show in it, and "
     "so do your relationships at every level, with those above, beside and below you. It also measures authority and "
-    "honour: how you carry power and what respect or titles you earn. Saturn, its ruler, gives it the frame of the "
-    "body, the bones, joints, spine and knees, and even the hair: things that grow slowly and last, as a good name "
-    "does.",
+    "honour: how you carry power and what respect or titles you earn. Saturn, its ruler, gives it the hair, which "
+    "whitens with age, and the frame of the body, the bones, joints, spine and knees: things that form slowly and "
+    "last, as a good name does.",
     // 11th House
     "Friends gather in the eleventh house, and with them the hopes you share. Sociability is its gift: the clubs, "
     "groups and circles you join, the allies you win and the help they give you in reaching your goals. With Aquarius "

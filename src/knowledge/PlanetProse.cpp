@@ -12,7 +12,7 @@ const std::array<std::string_view, 10> PlanetPositiveTraits = {
     "measured along its yearly path, and the sign it occupies at birth is the one most people call their own. Pride "
     "and magnanimity mark the natives of a strongly placed Sun, who carry natural authority and keep their word.",
     // Moon
-    "The tides answer to the Moon, a feminine planet, cold and moist by nature and nocturnal by habit, and so do "
+    "The Moon, a feminine planet, cold and moist by nature and nocturnal by habit, governs the tides, and with them "
     "instinct, feeling and memory. Swiftest of the heavenly bodies, it describes the changing rhythms of daily life. "
     "People born under a prominent Moon often have a round, pale face, a soft, full figure and grey or light eyes "
     "whose expression shifts with the planet's phases. In temperament they take after it, sensing another's mood "
@@ -78,9 +78,9 @@ const std::array<std::string_view, 10> PlanetNegativeTraits = {
     "A poorly placed Venus loves ease too well and shuns hard work. Those under it become selfish, vain and "
     "self-indulgent, given to rich food, luxury and idle pleasure, and deaf to every need but their own.",
     // Mars
-    "Mars is the bloody planet of tradition, red in the sky and by nature fiery, hot and violent. Badly aspected, it "
-    "leaves its natives rash, quarrelsome, impatient and cruel, prone to accidents, cuts, burns and fevers. Every two "
-    "years or so Mars swings close to the Earth, and then its power is at its height: astrologers have long linked "
+    "Mars is the bloody planet of tradition, red in the sky and by nature fiery, hot and violent. Harsh aspects leave "
+    "its natives rash, quarrelsome, impatient and cruel, prone to accidents, cuts, burns and fevers. Every two years "
+    "or so the planet swings nearest the Earth, and then its power is at its height: astrologers have long linked "
     "those close approaches with riots, war and bloodshed.",
     // Saturn
     "Where Saturn stands, obstacles and delays follow: things come late and only after hard work, and patience is "
@@ -89,7 +89,7 @@ const std::array<std::string_view, 10> PlanetNegativeTraits = {
     "resources as surely as lead poisons the blood. Under that weight people turn fearful, rigid, miserly and gloomy. "
     "With a heavy Saturn in your own chart, persistence is what turns its lessons into strength.",
     // Uranus
-    "With Uranus under stress, you abandon goals half-finished and race towards the next plan. Your moods shift "
+    "Uranus under stress scatters you, leaving goals half-finished as you race towards the next plan. Your moods shift "
     "without warning, and at worst your behaviour turns eccentric or even abnormal.",
     // Neptune
     "Lost in Neptune's fog, you drift into bad company without seeing it. Alcohol, drugs or gambling can become an "

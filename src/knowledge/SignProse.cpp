@@ -35,17 +35,17 @@ const std::array<std::string_view, 12> SignPositiveTraits = {
     "every shift of feeling nearby, so that you catch a change of mood others miss and hear trouble in a friend's "
     "voice. Your own feelings, joy and sorrow alike, run strong and close to the surface, and you weep at a film or a "
     "wedding without the least embarrassment. Mothering is the Moon's gift, and your kindness is practical: you "
-    "remember birthdays, cook for the sick and keep your door open to anyone in pain. Your ruler also guards the "
-    "past, and memories and dreams feed an imagination rich in pictures and stories. Your introverted nature is the "
-    "crab's shell, a retreat where you spend quiet hours alone or with a few trusted friends. From that shelter comes "
-    "your soft-spoken manner: you never shout, yet people lean in to catch every word.",
+    "remember birthdays, cook for the sick and keep your door open to anyone in pain. Your ruler also guards the past, "
+    "and memories and dreams feed a teeming imagination, which you tend best inside the crab's shell, an introvert's "
+    "retreat where you spend quiet hours alone or with a few trusted friends. From that shelter comes your soft-spoken "
+    "manner: you never shout, yet people lean in to catch every word.",
     // Leo
     "The Sun rules Leo, and you share its place at the centre of things, radiating a warmth in which even strangers "
-    "find themselves basking. Its pull becomes your personal magnetism, and groups turn to you for leadership as soon "
-    "as you walk into a room. You lead as a lion leads its pride, by example and in plain view: assertive and sure of "
-    "your own mind, you take charge, make the decisions and stand behind them, and others follow because they trust "
-    "you. The limelight suits you: on a stage, at a party or with a microphone, you shine. Leo rules the heart, and "
-    "yours is a generous one. You are lavish with your hospitality, your money and your praise, and openly delighted "
+    "find themselves basking. Its pull becomes your personal magnetism, and before long any room you enter has quietly "
+    "turned to face you. You lead as a lion leads its pride, by example and in plain view: assertive and sure of your "
+    "own mind, you take charge, make the decisions and stand behind them, and others follow because they trust you. "
+    "The limelight suits you: on a stage, at a party or with a microphone, you shine. Leo rules the heart, and yours "
+    "is a generous one. You are lavish with your hospitality, your money and your praise, and openly delighted "
     "whenever friends and colleagues do well. Your fire is of the fixed kind, burning steadily instead of flaring up, "
     "and its even heat leaves you broad-minded, quick to forgive the small faults of the people around you. ",
     // Virgo
@@ -63,13 +63,13 @@ const std::array<std::string_view, 12> SignPositiveTraits = {
     "people and is often proved right. Cardinal signs begin things, and Libra begins them in company: you know that "
     "fair partnership achieves more than rivalry.",
     // Scorpio
-    "Half-measures are foreign to you. A friendship, a job or a cause gets all of you, and Pluto and Mars, the deep "
-    "planet and the red one, rule you together and feed an intensity that rarely slackens. Once you have chosen a "
-    "course, your strong will, fixed like your sign, lets neither persuasion nor setbacks nor flattery turn you from "
-    "it. That determination keeps you at work long after everyone else has gone home, with the physical and emotional "
-    "energy to last for months. Yet, like deep water, you show the world a calm, composed surface that gives little "
-    "away. Beneath it lies an aggression you keep in check, the scorpion resting in the shade, and those who mistake "
-    "your stillness for softness learn otherwise.",
+    "Half-measures are foreign to you. A friendship, a job or a cause gets all of you: Pluto, lord of the underworld, "
+    "and red, warlike Mars share the rule of Scorpio, and together they feed an intensity that rarely slackens. Once "
+    "you have chosen a course, your strong will, fixed like your sign, lets neither persuasion nor setbacks nor "
+    "flattery turn you from it. That determination keeps you at work long after the rest have given up, with the "
+    "physical and emotional energy to last for months. Yet, like deep water, you show the world a calm, composed "
+    "surface that gives little away. Beneath it lies an aggression you keep in check, the scorpion resting in the "
+    "shade, and those who mistake your stillness for softness learn otherwise.",
     // Sagittarius
     "You always want to see what lies round the next bend. Happy-go-lucky, you take each day on trust, and Jupiter's "
     "generosity rewards it so often that you rarely worry. Your good humour is catching, and even bad news takes a "
@@ -81,8 +81,8 @@ const std::array<std::string_view, 12> SignPositiveTraits = {
     "may lead you to philosophy, religion or teaching.",
     // Capricorn
     "Hard work carries you up the mountain one tested foothold after another, the goat's way, to summits that quicker "
-    "rivals never see. Saturn, the planet of time, rules you, so you respect whatever has lasted: old customs, proven "
-    "methods and the lessons of those who went before. You share the steadiness of your element, earth: when "
+    "rivals never see. Time is Saturn's province, and under its rule you respect whatever has lasted: old customs, "
+    "proven methods and the lessons of those who went before. You share the steadiness of your element, earth: when "
     "everything else is shifting, you are the ground others stand on. Saturn's gravity shows early: as a child you "
     "took your duties to heart, and you still face life seriously, weighing every risk and spending with the prudence "
     "of someone who knows how hard money is earned. You are your own strictest judge, and that self-criticism keeps "
@@ -90,15 +90,15 @@ const std::array<std::string_view, 12> SignPositiveTraits = {
     // Aquarius
     "Your care reaches well beyond your own circle to humanity as a whole, poured out as freely as the water-bearer's "
     "jar. That is the humanitarian in you: you want society to treat all its members fairly, and you give time and "
-    "thought to causes that will never repay you. Your magnetism is of an unusual kind, for people are drawn less by "
-    "charm than by the originality of your ideas and the frankness of your friendship. Saturn, the older of your "
-    "rulers, teaches you to weigh both sides before you decide, whatever your first leanings. Uranus, the newer, makes "
-    "you unconventional, content to go your own way while others stare. Air is the element of thought, and science, "
-    "invention and social reform feed an intellect always hunting for the next idea.",
+    "thought to causes that will never repay you. People find you magnetic, though what draws them is less charm than "
+    "the originality of your ideas and the frankness of your friendship. Saturn, the older of your rulers, teaches you "
+    "to weigh both sides before you decide, whatever your first leanings. Uranus, the newer, makes you unconventional, "
+    "content to go your own way while others stare. Air is the element of thought, and science, invention and social "
+    "reform feed an intellect always hunting for the next idea.",
     // Pisces
     "Water takes the shape of whatever holds it, and your mutable sign is readier still to change, so you settle into "
     "unfamiliar streets and circles without fuss. Your two rulers divide their gifts. Benevolent Jupiter makes you "
-    "friendly and good-natured, free with your time and slow to think ill of anyone; mystical Neptune lends a "
+    "friendly and good-natured, free with your time and slow to think ill of anyone; mystical Neptune grants a "
     "sensitivity that borders on the psychic, so you feel the sorrow behind a bright smile and answer it gently. Such "
     "warmth keeps you popular, and people of every sort relax when you are near. Your imagination often finds its way "
     "into music, painting or poetry. Yet however far the two fishes swim, you are home-loving at heart, happiest in a "
@@ -118,16 +118,16 @@ const std::array<std::string_view, 12> SignNegativeTraits = {
     "dissenting voices meet an intolerance you would never accept from others. Yet a real injury stays with you: you "
     "hold grudges far longer than so quick a temper would suggest.",
     // Taurus
-    "Pushed, you plant your feet as the bull does and stubbornly refuse to budge. In love you turn possessive, "
-    "treating a partner as one more thing you own. Venus's fondness for comfort breeds laziness, and trusting only "
-    "what you can hold, you come to measure everything by its price. Your own fireside is company enough, so friends "
-    "find you unsociable; at worst, greed sets in and you hoard against every imagined want.",
+    "Pushed, you plant your feet as the bull does, and nothing will shift you. In love you turn possessive, treating a "
+    "partner as one more thing you own. Venus's fondness for comfort breeds laziness, and trusting only what you can "
+    "hold, you come to measure everything by its price. Your own fireside is company enough, so friends find you "
+    "unsociable; at worst, greed sets in and you hoard against every imagined want.",
     // Gemini
     "Air never settles, and neither do your opinions: you argue one case on Monday and its opposite by Friday, and no "
-    "one can pin you down. Pulled two ways by your twins, you grow restless once a task loses its novelty. Mercury's "
-    "nervous energy hums through you, leaving you tense and unable to switch off. In love and friendship you are "
-    "fickle, moving on while the other person is still making plans. Your clever tongue turns cunning when you want "
-    "something, and your inquisitiveness pokes into affairs that are not yours.",
+    "one can pin you down. Mercury's nervous energy hums through you, leaving you tense and unable to switch off. "
+    "Pulled two ways by your twins, you tire of tasks and people once the novelty fades: restless at work and fickle "
+    "in love, you move on while they are still making plans. Your clever tongue turns cunning when you want something, "
+    "and your inquisitiveness pokes into affairs that are not yours.",
     // Cancer
     "Your moods wax and wane with the Moon, and the people closest to you never quite know which of your phases will "
     "greet them. Decisions come hard as well: crab-like, you edge sideways around a choice instead of meeting it "
@@ -149,8 +149,8 @@ const std::array<std::string_view, 12> SignNegativeTraits = {
     "at whoever is nearest.",
     // Libra
     "Scales that weigh every option may never come to rest, and you deliberate so long that others decide for you. "
-    "Expecting fairness, you take people at their word and are easily fooled. From Venus come a flirtatious charm "
-    "that strangers misread and a taste for pleasure you indulge too freely. Hating a scene, you buy peace at any "
+    "Expecting fairness, you take people at their word and are easily fooled. Venus adds a flirtatious charm that "
+    "strangers misread and a taste for pleasure you indulge too freely. Scenes appal you, so you buy peace at any "
     "cost, even when a firm refusal would serve you better.",
     // Scorpio
     "The scorpion's sting is in your tongue: you are blunt to the point of cruelty, saying exactly what you think and "
@@ -179,7 +179,7 @@ const std::array<std::string_view, 12> SignNegativeTraits = {
     "unpredictability: plans, opinions and even partners change overnight, and those who love you never feel quite "
     "settled.",
     // Pisces
-    "When troubles come you look for sympathy, playing the victim and waiting to be rescued. Under Neptune's mists "
+    "When troubles come you look for sympathy, parading your wounds until someone rescues you. Under Neptune's mists "
     "you turn dreamy, and the practical side of life, from bills to timetables, is lost in them. Appointments slip "
     "your mind and letters go unanswered, until even patient friends stop counting on you. At times a deep melancholy "
     "rises in you, and you withdraw into a sadness that comfort cannot touch.",
