@@ -21,12 +21,12 @@ const std::array<std::string_view, 12> HouseAttributes = {
     "that lets you name a fair price for your work and walk away from a poor one. Your talents count as resources "
     "too: a gift for music or figures is capital you can develop and turn into income.",
     // 3rd House
-    "Every word you speak, write or hear passes through the third house, seat of communication, verbal skill and quick "
-    "learning. Your brothers and sisters live here too, beside your neighbours and the small world around your door: "
-    "short trips, errands, the daily commute and the messages that keep you connected. Through Gemini it takes the "
-    "shoulders, which carry the arms and hands that write and gesture. Astrologers in India give it the right ear, apt "
-    "for so talkative a house, and credit it with stamina and courage, the drive to keep going. Your intellect belongs "
-    "to it in its practical form: the busy mind that gathers facts, sorts them and hands them on.",
+    "Every word you speak, write or hear passes through the third house, seat of communication, verbal skill and "
+    "quick learning. It also embraces your brothers and sisters, beside your neighbours and the small world around "
+    "your door: short trips, errands, the daily commute and the messages that keep you connected. Your shoulders "
+    "answer to it through Gemini, bearing the arms and hands that write and gesture. Astrologers in India give it the "
+    "right ear, apt for so talkative a house, and credit it with stamina and courage, the drive to keep going. Your "
+    "intellect belongs to it in its practical form: the busy mind that gathers facts, sorts them and hands them on.",
     // 4th House
     "At the foot of the chart, the fourth house is the root from which everything else grows. Your home is its "
     "province: the family that raised you, with your mother at its centre in modern and Indian readings, the place "
@@ -35,12 +35,12 @@ const std::array<std::string_view, 12> HouseAttributes = {
     "share of the body, and Indian practice includes the lungs. Time runs through it at both ends: your childhood and "
     "the memories you carry from it, and old age, when many return to where they began.",
     // 5th House
-    "The fifth is Leo's house, ruled by the Sun, and it concerns whatever you bring to life for pleasure rather than "
-    "need, from a painting to a party. Love affairs and romance are its delight: the first rush of attraction, the "
-    "flirtation and courtship that come before any promise. Hobbies, games, sport, art and the gambler's wager all "
-    "play out in its rooms. It claims the heart, where joy is felt; the Indian reckoning adds the liver and spleen "
-    "and, with them, intellect and education, the mind's own offspring. Children are its most lasting creation, those "
-    "born to you and the young people you teach, guide or take on as protégés.",
+    "The fifth is Leo's house, naturally ruled by the Sun, and it concerns whatever you bring to life for pleasure "
+    "rather than need, from a painting to a party. Love affairs and romance are its delight: the first rush of "
+    "attraction, the flirtation and courtship that come before any promise. Hobbies, games, sport, art and the "
+    "gambler's wager all play out in its rooms. It claims the heart, where joy is felt. The Indian reckoning adds the "
+    "liver and spleen, and seats intellect and education here as well, the mind's own offspring. Children are its "
+    "most lasting creation, those born to you and the young people you teach, guide or take on as protégés.",
     // 6th House
     "Duty and health share the sixth house, and each feeds the other: how you spend your hours shapes how well you "
     "feel. It shows your skills and the kind of work that suits you: the tasks and routines that fill an ordinary "
@@ -57,11 +57,11 @@ const std::array<std::string_view, 12> HouseAttributes = {
     "enemies, the rivals who face you in plain sight: each is a bond between two.",
     // 8th House
     "Sex, loss and other people's money: the eighth house holds what many find hardest to discuss. It describes your "
-    "sexual nature, the intensity you bring to intimacy and the organs of reproduction, which it shares with Scorpio. "
-    "By tradition it is the house of death, though it more often marks endings and renewal than the close of a life. "
-    "Secrets and phobias, fears that reason cannot reach, gather here with the crises that change you for good. Money "
-    "reaches you through it in unconventional ways: an inheritance, a partner's earnings, an insurance payout. Its "
-    "ledger also records what you owe: shared debts and taxes.",
+    "sexual nature, the intensity you bring to intimacy and the organs of reproduction, over which Scorpio also "
+    "presides. By tradition it is the house of death, though it more often marks endings and renewal than the close "
+    "of a life. Secrets and phobias, fears that reason cannot reach, gather here with the crises that change you for "
+    "good. Money reaches you through it in unconventional ways: an inheritance, a partner's earnings, an insurance "
+    "payout. Its ledger also records what you owe: shared debts and taxes.",
     // 9th House
     "Past the edge of everyday life lies the ninth house, where the mind ranges furthest. It holds your values, the "
     "convictions behind your sense of right and wrong, and the philosophy and religion that give them shape, together "
@@ -73,21 +73,21 @@ const std::array<std::string_view, 12> HouseAttributes = {
     "The Midheaven, the chart's highest point, marks the start of the tenth house in quadrant systems, and from that "
     "height it surveys your career and public standing. Your work, your ambitions and your reputation show in it, and "
     "so do your relationships at every level, with those above, beside and below you. It also measures authority and "
-    "honour: how you carry power and what respect or titles you earn. Saturn, its ruler, gives it the hair, which "
-    "whitens with age, and the frame of the body, the bones, joints, spine and knees: things that form slowly and "
+    "honour: how you carry power and what respect or titles you earn. Saturn, its natural ruler, brings it the hair, "
+    "which whitens with age, and the body's frame of bones, joints, spine and knees: things that form slowly and "
     "last, as a good name does.",
     // 11th House
     "Friends gather in the eleventh house, and with them the hopes you share. Sociability is its gift: the clubs, "
-    "groups and circles you join, the allies you win and the help they give you in reaching your goals. With Aquarius "
-    "it rules the legs and ankles, which carry you towards those aims. In India it is read above all as the house of "
-    "income and gains, the rewards your work brings in, and there it governs the teeth and the left ear. Its circle "
-    "widens further still, taking in children who arrive by adoption or as stepchildren through a new marriage.",
+    "groups and circles you join, the allies you win and the help they give you in reaching your goals. The legs and "
+    "ankles fall to it from Aquarius, and on them you walk towards those aims. In India it is read above all as the "
+    "house of income and gains, the rewards your work brings in, and there it governs the teeth and the left ear. Its "
+    "circle widens further still, taking in children who arrive by adoption or as stepchildren through a new marriage.",
     // 12th House
     "The twelfth house guards what is most private. Older Western texts name it \"the house of self-undoing\"; Indian "
-    "ones call it the house of expenses, assign it the left eye and set karma, the afterlife and rebirth deepest in "
-    "it. Here dwell your psychic perception, your hidden self and the longings you confide to no one. Hospitals, "
-    "prisons and retreats are its places. Pisces lends it the feet, the final stop on the zodiac's journey from head "
-    "to toe. Where the circle of houses ends, it begins again.",
+    "ones call it the house of expenses, assign it the left eye and read in it the karma of past lives, the afterlife "
+    "and rebirth. Here dwell your psychic perception, your hidden self and the longings you confide to no one. "
+    "Hospitals, prisons and retreats are its places. Pisces lends it the feet, the final stop on the zodiac's journey "
+    "from head to toe. Where the circle of houses ends, it begins again.",
 };
 
 } // namespace orbelle::modLearnAstrology::prose

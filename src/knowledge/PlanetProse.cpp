@@ -72,8 +72,8 @@ const std::array<std::string_view, 10> PlanetNegativeTraits = {
     "Jupiter errs by excess. At its worst it inflates hope into over-optimism and confidence into boasting; its "
     "natives turn lazy, trusting luck to do their work, and extravagant with money, food and promises alike.",
     // Mercury
-    "When Venus overpowers Mercury, the mind grows slavish, a servant of pleasure and flattery. Under hard aspects it "
-    "sharpens the tongue, making people argumentative, sarcastic and at times dishonest.",
+    "When Venus overpowers Mercury, the mind grows slavish, a servant of pleasure and flattery. Under hard aspects "
+    "Mercury sharpens the tongue, making people argumentative, sarcastic and at times dishonest.",
     // Venus
     "A poorly placed Venus loves ease too well and shuns hard work. Those under it become selfish, vain and "
     "self-indulgent, given to rich food, luxury and idle pleasure, and deaf to every need but their own.",

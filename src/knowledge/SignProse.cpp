@@ -35,10 +35,10 @@ const std::array<std::string_view, 12> SignPositiveTraits = {
     "every shift of feeling nearby, so that you catch a change of mood others miss and hear trouble in a friend's "
     "voice. Your own feelings, joy and sorrow alike, run strong and close to the surface, and you weep at a film or a "
     "wedding without the least embarrassment. Mothering is the Moon's gift, and your kindness is practical: you "
-    "remember birthdays, cook for the sick and keep your door open to anyone in pain. Your ruler also guards the past, "
-    "and memories and dreams feed a teeming imagination, which you tend best inside the crab's shell, an introvert's "
-    "retreat where you spend quiet hours alone or with a few trusted friends. From that shelter comes your soft-spoken "
-    "manner: you never shout, yet people lean in to catch every word.",
+    "remember birthdays, cook for the sick and keep your door open to anyone in pain. Your ruler also guards the "
+    "past, and memories and dreams feed a teeming imagination. It thrives inside the crab's shell, the introvert's "
+    "retreat where you spend quiet hours alone or with a few trusted friends. From that shelter comes your "
+    "soft-spoken manner: you never shout, yet people lean in to catch every word.",
     // Leo
     "The Sun rules Leo, and you share its place at the centre of things, radiating a warmth in which even strangers "
     "find themselves basking. Its pull becomes your personal magnetism, and before long any room you enter has quietly "
@@ -50,10 +50,10 @@ const std::array<std::string_view, 12> SignPositiveTraits = {
     "and its even heat leaves you broad-minded, quick to forgive the small faults of the people around you. ",
     // Virgo
     "Modesty suits a sign whose symbol is a maiden with a sheaf of wheat: the harvest matters, not the harvester, and "
-    "you let the work take the credit. Mercury gives you an eye for detail, and earth keeps it practical; together "
-    "they make you a perfectionist with sound judgement, and friends bring you problems because your advice rarely "
-    "fails. Mess offends such precision, and your rooms stay spotless. Crops will not wait, so you plan with care and "
-    "keep time like the turning year.",
+    "you let the work take the credit. Mercury gives you an eye for detail, and earth puts it to use; together they "
+    "make you a perfectionist with sound judgement, and friends bring you problems because your advice rarely fails. "
+    "Mess offends such precision, and your rooms stay spotless. Crops will not wait, so you plan with care and keep "
+    "time like the turning year.",
     // Libra
     "Alone among the signs, yours has an object for its symbol, not a creature: the scales. Balance is what you bring "
     "to every gathering. By instinct you are a diplomat who sees each side of a quarrel and finds the words that let "
@@ -82,11 +82,11 @@ const std::array<std::string_view, 12> SignPositiveTraits = {
     // Capricorn
     "Hard work carries you up the mountain one tested foothold after another, the goat's way, to summits that quicker "
     "rivals never see. Time is Saturn's province, and under its rule you respect whatever has lasted: old customs, "
-    "proven methods and the lessons of those who went before. You share the steadiness of your element, earth: when "
-    "everything else is shifting, you are the ground others stand on. Saturn's gravity shows early: as a child you "
-    "took your duties to heart, and you still face life seriously, weighing every risk and spending with the prudence "
-    "of someone who knows how hard money is earned. You are your own strictest judge, and that self-criticism keeps "
-    "you improving. Your friends are few, but you hold them for life, as true to them as they are to you.",
+    "proven methods and the lessons of those who went before. Stable as your element, earth, you are the ground "
+    "others stand on when everything else is shifting. Saturn's gravity shows early: as a child you took your duties "
+    "to heart, and you still face life seriously, weighing every risk and handling money with the prudence of someone "
+    "who knows how hard it is earned. You are your own strictest judge, and that self-criticism keeps you improving. "
+    "Your friends are few, but you hold them for life, as true to them as they are to you.",
     // Aquarius
     "Your care reaches well beyond your own circle to humanity as a whole, poured out as freely as the water-bearer's "
     "jar. That is the humanitarian in you: you want society to treat all its members fairly, and you give time and "
@@ -176,13 +176,13 @@ const std::array<std::string_view, 12> SignNegativeTraits = {
     "Uranus, your modern ruler, leaves you hungry for the new, so a commitment that looked exciting last month is "
     "dropped once a fresher cause appears, and you earn a name for being unreliable. Whimsy sends you chasing notions "
     "that make sense only to you, and you are puzzled when others decline to follow. Hardest to live with is your "
-    "unpredictability: plans, opinions and even partners change overnight, and those who love you never feel quite "
-    "settled.",
+    "unpredictability: plans, opinions and even partners change overnight, and those who love you learn to hold your "
+    "arrangements lightly.",
     // Pisces
     "When troubles come you look for sympathy, parading your wounds until someone rescues you. Under Neptune's mists "
     "you turn dreamy, and the practical side of life, from bills to timetables, is lost in them. Appointments slip "
-    "your mind and letters go unanswered, until even patient friends stop counting on you. At times a deep melancholy "
-    "rises in you, and you withdraw into a sadness that comfort cannot touch.",
+    "your mind and letters go unanswered, until even patient friends stop counting on you. Water seeks the lowest "
+    "ground, and at times a deep melancholy pools in you that comfort cannot touch.",
 };
 
 } // namespace orbelle::modLearnAstrology::prose
